@@ -1,0 +1,156 @@
+#include "support/TestSupport.h"
+#include <cstdio>
+
+namespace testsupport {
+
+namespace {
+DialogAnswerer* g_active = nullptr;
+
+struct FindContext {
+    const std::string* title;
+    HWND found;
+};
+
+BOOL CALLBACK FindProc(HWND hWnd, LPARAM lParam) {
+    FindContext* ctx = reinterpret_cast<FindContext*>(lParam);
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(hWnd, &pid);
+    if (pid != ::GetCurrentProcessId() || !::IsWindowVisible(hWnd))
+        return TRUE;
+    char buf[256] = "";
+    ::GetWindowTextA(hWnd, buf, sizeof(buf));
+    if (*ctx->title == buf) {
+        ctx->found = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+}  // namespace
+
+HWND FindOwnWindow(const std::string& title) {
+    FindContext ctx = {&title, nullptr};
+    ::EnumWindows(FindProc, reinterpret_cast<LPARAM>(&ctx));
+    return ctx.found;
+}
+
+DialogAnswerer::DialogAnswerer() {
+    g_active = this;
+    m_timer = ::SetTimer(nullptr, 0, 20, OnTimer);
+}
+
+DialogAnswerer::~DialogAnswerer() {
+    if (m_timer != 0)
+        ::KillTimer(nullptr, m_timer);
+    if (g_active == this)
+        g_active = nullptr;
+}
+
+DialogAnswerer& DialogAnswerer::Click(const std::string& title, int buttonId) {
+    m_answers.push_back({title, buttonId, nullptr, nullptr});
+    return *this;
+}
+
+DialogAnswerer& DialogAnswerer::Inspect(const std::string& title, void (*inspect)(HWND, void*), void* context,
+                                        int buttonId) {
+    m_answers.push_back({title, buttonId, inspect, context});
+    return *this;
+}
+
+void CALLBACK DialogAnswerer::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
+    if (g_active != nullptr)
+        g_active->Poll();
+}
+
+void DialogAnswerer::Poll() {
+    if (m_answered >= m_answers.size())
+        return;
+    const Answer& a = m_answers[m_answered];
+    HWND h = FindOwnWindow(a.title);
+    if (h == nullptr)
+        return;
+    m_seen.push_back(a.title);
+    ++m_answered;
+    if (a.inspect != nullptr)
+        a.inspect(h, a.context);
+    HWND button = ::GetDlgItem(h, a.buttonId);
+    if (button != nullptr)
+        ::PostMessageA(h, WM_COMMAND, MAKEWPARAM(a.buttonId, BN_CLICKED), (LPARAM)button);
+    else
+        ::PostMessageA(h, WM_COMMAND, MAKEWPARAM(a.buttonId, 0), 0);
+}
+
+void PumpMessages(DWORD milliseconds) {
+    DWORD start = ::GetTickCount();
+    do {
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+        ::Sleep(5);
+    } while (::GetTickCount() - start < milliseconds);
+}
+
+void DeleteKeyTree(const char* path) {
+    ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, path);
+    ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, path);
+}
+
+bool ReadDword(const char* path, const char* name, DWORD* value) {
+    HKEY key;
+    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return false;
+    DWORD size = sizeof(*value);
+    DWORD type = 0;
+    LONG r = ::RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(value), &size);
+    ::RegCloseKey(key);
+    return r == ERROR_SUCCESS && type == REG_DWORD;
+}
+
+bool ReadString(const char* path, const char* name, std::string* value) {
+    HKEY key;
+    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return false;
+    char buf[1024];
+    DWORD size = sizeof(buf);
+    DWORD type = 0;
+    LONG r = ::RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(buf), &size);
+    ::RegCloseKey(key);
+    if (r != ERROR_SUCCESS || type != REG_SZ)
+        return false;
+    value->assign(buf, size > 0 && buf[size - 1] == '\0' ? size - 1 : size);
+    return true;
+}
+
+void WriteDword(const char* path, const char* name, DWORD value) {
+    HKEY key;
+    if (::RegCreateKeyExA(HKEY_LOCAL_MACHINE, path, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS)
+        return;
+    ::RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof(value));
+    ::RegCloseKey(key);
+}
+
+bool ValueExists(const char* path, const char* name) {
+    HKEY key;
+    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return false;
+    LONG r = ::RegQueryValueExA(key, name, nullptr, nullptr, nullptr, nullptr);
+    ::RegCloseKey(key);
+    return r == ERROR_SUCCESS;
+}
+
+std::string ReadFileBytes(const char* path) {
+    std::string out;
+    FILE* f = std::fopen(path, "rb");
+    if (f == nullptr)
+        return out;
+    char buf[4096];
+    size_t n;
+    while ((n = std::fread(buf, 1, sizeof(buf), f)) > 0)
+        out.append(buf, n);
+    std::fclose(f);
+    return out;
+}
+
+}  // namespace testsupport

@@ -1,0 +1,54 @@
+// Helpers shared by the Windows-side tests: answering modal dialogs from inside their modal loop,
+// pumping messages, and working in the registry.
+#pragma once
+#include <windows.h>
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+// Answers modal windows as they appear, in order: each answer waits for a window of its title owned by
+// this process and clicks the button with that id (or sends the message). Install before the call that
+// shows the dialog; the answers are given from a thread timer, so they run inside the modal loop.
+class DialogAnswerer {
+public:
+    DialogAnswerer();
+    ~DialogAnswerer();
+    DialogAnswerer& Click(const std::string& title, int buttonId);
+    // Calls back with the window found, then clicks; lets a test read the window before answering.
+    DialogAnswerer& Inspect(const std::string& title, void (*inspect)(HWND, void*), void* context, int buttonId);
+    size_t Answered() const { return m_answered; }
+    std::vector<std::string> SeenTitles() const { return m_seen; }
+
+private:
+    struct Answer {
+        std::string title;
+        int buttonId;
+        void (*inspect)(HWND, void*);
+        void* context;
+    };
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
+    void Poll();
+    std::vector<Answer> m_answers;
+    size_t m_answered = 0;
+    std::vector<std::string> m_seen;
+    UINT_PTR m_timer = 0;
+};
+
+// Finds a top-level window of this process by exact title (any class).
+HWND FindOwnWindow(const std::string& title);
+
+// Dispatches messages for the given time.
+void PumpMessages(DWORD milliseconds);
+
+// HKEY_LOCAL_MACHINE helpers.
+void DeleteKeyTree(const char* path);
+bool ReadDword(const char* path, const char* name, DWORD* value);
+bool ReadString(const char* path, const char* name, std::string* value);
+void WriteDword(const char* path, const char* name, DWORD value);
+bool ValueExists(const char* path, const char* name);
+
+// Whole file as bytes; empty when missing.
+std::string ReadFileBytes(const char* path);
+
+}  // namespace testsupport

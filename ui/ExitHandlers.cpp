@@ -1,0 +1,28 @@
+// "E&xit" and closing the window: the same clean-up, once.
+#include "settings/SettingsStore.h"
+#include "ui/DriverTable.h"
+#include "ui/PelloraDlg.h"
+
+void CPelloraDlg::RunExitCleanUp() {
+    ::UnregisterHotKey(m_hWnd, 0);
+    ::UnregisterHotKey(m_hWnd, 1);
+    if (m_pSettings != nullptr) {
+        m_pSettings->WriteOverrides(m_overrides);
+        m_pSettings->RestoreSplash(m_nSplashState);
+        delete m_pSettings;
+        m_pSettings = nullptr;
+    }
+    // The source set and the room display are shut down here as well once they exist.
+    ResetDriverTable();
+    KillTimer(1);
+}
+
+void CPelloraDlg::OnExit() {
+    RunExitCleanUp();
+    EndDialog(IDCANCEL);
+}
+
+void CPelloraDlg::OnClose() {
+    RunExitCleanUp();
+    Default();
+}
