@@ -110,6 +110,16 @@ public:
     // Output format button.
     void OnOutputFormat();
 
+    // Driver and output selection.
+
+    // Test clock (timers 1 and 2).
+
+    // Room display.
+
+    // Processor description and profiler panel.
+
+    // MIDI.
+
     DECLARE_MESSAGE_MAP()
 
 private:
