@@ -40,7 +40,7 @@ public:
     std::string GetDlgItemText(int id) const;
 
     UINT m_nIDTemplate;
-    CWnd* m_pParentWnd;  // not owned
+    CWnd* m_pParentWnd;           // not owned
     INT_PTR m_nModalResult = -1;  // last result given to EndDialog
     bool m_bModal = false;
 

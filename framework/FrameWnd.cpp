@@ -16,8 +16,12 @@ CFrameWnd::~CFrameWnd() {
     m_hWnd = nullptr;
 }
 
-BOOL CFrameWnd::Create(const char* lpszClassName, const char* lpszWindowName, DWORD dwStyle, const RECT& rect,
-                       CWnd* pParentWnd, DWORD dwExStyle) {
+BOOL CFrameWnd::Create(const char* lpszClassName,
+                       const char* lpszWindowName,
+                       DWORD dwStyle,
+                       const RECT& rect,
+                       CWnd* pParentWnd,
+                       DWORD dwExStyle) {
     HINSTANCE inst = FwGetResourceHandle();
     const char* cls = lpszClassName != nullptr ? lpszClassName : kDefaultClass;
     WNDCLASSA wc;

@@ -10,8 +10,12 @@ public:
     ~CFrameWnd() override;
 
     // Creates the window; the owner destroys it with DestroyWindow and then deletes the object.
-    BOOL Create(const char* lpszClassName, const char* lpszWindowName, DWORD dwStyle, const RECT& rect,
-                CWnd* pParentWnd = nullptr, DWORD dwExStyle = 0);
+    BOOL Create(const char* lpszClassName,
+                const char* lpszWindowName,
+                DWORD dwStyle,
+                const RECT& rect,
+                CWnd* pParentWnd = nullptr,
+                DWORD dwExStyle = 0);
 
     // Called after the last message the window receives.
     virtual void PostNcDestroy() {}

@@ -8,19 +8,19 @@ typedef void (CCmdTarget::*FW_PMSG)();
 
 // Handler signatures; the dispatcher casts an entry's pointer back to the one its signature names.
 enum FwSig {
-    FwSig_v = 1,  // void ()                    commands, notifications, WM_PAINT, WM_CLOSE, WM_DESTROY
-    FwSig_vTimer,  // void (UINT_PTR)           WM_TIMER
+    FwSig_v = 1,    // void ()                    commands, notifications, WM_PAINT, WM_CLOSE, WM_DESTROY
+    FwSig_vTimer,   // void (UINT_PTR)           WM_TIMER
     FwSig_vSysCmd,  // void (UINT, LPARAM)      WM_SYSCOMMAND
-    FwSig_hIcon,  // HCURSOR ()                 WM_QUERYDRAGICON
-    FwSig_bErase,  // BOOL (HDC)                WM_ERASEBKGND
+    FwSig_hIcon,    // HCURSOR ()                 WM_QUERYDRAGICON
+    FwSig_bErase,   // BOOL (HDC)                WM_ERASEBKGND
     FwSig_iCreate,  // int (LPCREATESTRUCTA)    WM_CREATE
-    FwSig_lwl,  // LRESULT (WPARAM, LPARAM)     any message (ON_MESSAGE)
+    FwSig_lwl,      // LRESULT (WPARAM, LPARAM)     any message (ON_MESSAGE)
 };
 
 struct FwMsgMapEntry {
     UINT nMessage;  // window message; WM_COMMAND for commands and notifications
-    UINT nCode;  // notification code for WM_COMMAND (0 for menu commands and button clicks)
-    UINT nID;  // command or control id for WM_COMMAND
+    UINT nCode;     // notification code for WM_COMMAND (0 for menu commands and button clicks)
+    UINT nID;       // command or control id for WM_COMMAND
     int nSig;
     FW_PMSG pfn;  // null ends the table
 };
@@ -30,33 +30,37 @@ struct FwMsgMap {
     const FwMsgMapEntry* pEntries;
 };
 
-#define DECLARE_MESSAGE_MAP()                                                    \
-public:                                                                          \
-    static const FwMsgMap* GetThisMessageMap();                                  \
-    const FwMsgMap* GetMessageMap() const override { return GetThisMessageMap(); }
+#define DECLARE_MESSAGE_MAP()                        \
+public:                                              \
+    static const FwMsgMap* GetThisMessageMap();      \
+    const FwMsgMap* GetMessageMap() const override { \
+        return GetThisMessageMap();                  \
+    }
 
 // The table lives in a function so that entries can name ThisClass and the base map is linked at first use.
 // Handlers of other signatures are stored as FW_PMSG and cast back by the dispatcher (a round trip the
 // language defines); the warning about the intermediate type is silenced for the table only.
-#define BEGIN_MESSAGE_MAP(theClass, baseClass)                 \
-    _Pragma("GCC diagnostic push")                             \
-    _Pragma("GCC diagnostic ignored \"-Wcast-function-type\"") \
-    const FwMsgMap* theClass::GetThisMessageMap() {            \
-        using ThisClass [[maybe_unused]] = theClass;           \
-        using TheBaseClass = baseClass;                        \
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                                \
+    _Pragma("GCC diagnostic push") _Pragma("GCC diagnostic ignored \"-Wcast-function-type\"") const FwMsgMap* \
+    theClass::GetThisMessageMap() {                                                                           \
+        using ThisClass [[maybe_unused]] = theClass;                                                          \
+        using TheBaseClass = baseClass;                                                                       \
         static const FwMsgMapEntry entries[] = {
-#define END_MESSAGE_MAP()                                                        \
-    {0, 0, 0, 0, nullptr}};                                                      \
+#define END_MESSAGE_MAP()                                                            \
+    { 0, 0, 0, 0, nullptr }                                                          \
+    }                                                                                \
+    ;                                                                                \
     static const FwMsgMap messageMap = {TheBaseClass::GetThisMessageMap(), entries}; \
-    return &messageMap;                                                          \
-    }                                                                            \
+    return &messageMap;                                                              \
+    }                                                                                \
     _Pragma("GCC diagnostic pop")
 
 #define FW_CAST_V(fn) static_cast<FW_PMSG>(static_cast<void (ThisClass::*)()>(&ThisClass::fn))
 template <class C, class F>
 using FwMemberFn = F C::*;
-#define FW_CAST_SIG(sig, fn) \
-    reinterpret_cast<FW_PMSG>(static_cast<FwMemberFn<CCmdTarget, sig>>(static_cast<FwMemberFn<ThisClass, sig>>(&ThisClass::fn)))
+#define FW_CAST_SIG(sig, fn)   \
+    reinterpret_cast<FW_PMSG>( \
+        static_cast<FwMemberFn<CCmdTarget, sig>>(static_cast<FwMemberFn<ThisClass, sig>>(&ThisClass::fn)))
 
 // Commands and control notifications.
 #define ON_COMMAND(id, fn) {WM_COMMAND, 0, (UINT)(id), FwSig_v, FW_CAST_V(fn)},

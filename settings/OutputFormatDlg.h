@@ -7,16 +7,16 @@ public:
     explicit COutputFormatDlg(CWnd* pParent = nullptr);
 
     CButton m_btnDefault;  // 1052
-    CButton m_btnStereo;  // 1051
-    CButton m_btnRate44;  // 1047
-    CButton m_btnRate22;  // 1046
-    CButton m_btnBits16;  // 1049
-    CButton m_btnOK;  // 1
-    CButton m_btnCancel;  // 2
-    CButton m_btnRate11;  // 1045
-    CButton m_btnMono;  // 1050
-    CButton m_btnBits8;  // 1048
-    int m_nRate;  // loaded from the process-wide values by OnInitDialog
+    CButton m_btnStereo;   // 1051
+    CButton m_btnRate44;   // 1047
+    CButton m_btnRate22;   // 1046
+    CButton m_btnBits16;   // 1049
+    CButton m_btnOK;       // 1
+    CButton m_btnCancel;   // 2
+    CButton m_btnRate11;   // 1045
+    CButton m_btnMono;     // 1050
+    CButton m_btnBits8;    // 1048
+    int m_nRate;           // loaded from the process-wide values by OnInitDialog
     int m_nBits;
     int m_nChannels;
 

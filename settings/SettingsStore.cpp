@@ -16,7 +16,7 @@ const char* const kOverrideNames[8] = {
 
 namespace {
 // Record order of the flags, which is also the order of reading and writing.
-int OverrideFlags::* const kOverrideFields[8] = {
+int OverrideFlags::*const kOverrideFields[8] = {
     &OverrideFlags::bOverrideAutoPause, &OverrideFlags::bOverrideAutoToggle, &OverrideFlags::bOverrideForceSW,
     &OverrideFlags::bOverrideMIDI,      &OverrideFlags::bOverrideProfiler,   &OverrideFlags::bOverrideSetOutput,
     &OverrideFlags::bOverrideSetFormat, &OverrideFlags::bOverrideThreading,
@@ -123,9 +123,18 @@ bool CSettingsStore::WriteCurrentDevice(DWORD driverValue, const char* descripti
     return ok;
 }
 
-void CSettingsStore::WriteHW3DMaxima(int m08B11K1C, int m16B11K1C, int m08B11K2C, int m16B11K2C, int m08B22K1C,
-                                     int m16B22K1C, int m08B22K2C, int m16B22K2C, int m08B44K1C, int m16B44K1C,
-                                     int m08B44K2C, int m16B44K2C) {
+void CSettingsStore::WriteHW3DMaxima(int m08B11K1C,
+                                     int m16B11K1C,
+                                     int m08B11K2C,
+                                     int m16B11K2C,
+                                     int m08B22K1C,
+                                     int m16B22K1C,
+                                     int m08B22K2C,
+                                     int m16B22K2C,
+                                     int m08B44K1C,
+                                     int m16B44K1C,
+                                     int m08B44K2C,
+                                     int m16B44K2C) {
     HKEY key = OpenForWrite(kPelloraKey);
     if (key == nullptr)
         return;

@@ -4,7 +4,7 @@
 #include <windows.h>
 #include "settings/OverrideFlags.h"
 
-extern const char kTazroKey[];  // "Software\Zephal\Tazro" under HKEY_LOCAL_MACHINE
+extern const char kTazroKey[];    // "Software\Zephal\Tazro" under HKEY_LOCAL_MACHINE
 extern const char kPelloraKey[];  // "Software\Zephal\Pellora"
 extern const char* const kHW3DMaximaNames[12];
 extern const char* const kOverrideNames[8];
@@ -17,9 +17,18 @@ public:
     bool DisableSplash();
     bool RestoreSplash(int state);
     bool WriteCurrentDevice(DWORD driverValue, const char* description);
-    void WriteHW3DMaxima(int m08B11K1C, int m16B11K1C, int m08B11K2C, int m16B11K2C, int m08B22K1C,
-                         int m16B22K1C, int m08B22K2C, int m16B22K2C, int m08B44K1C, int m16B44K1C,
-                         int m08B44K2C, int m16B44K2C);
+    void WriteHW3DMaxima(int m08B11K1C,
+                         int m16B11K1C,
+                         int m08B11K2C,
+                         int m16B11K2C,
+                         int m08B22K1C,
+                         int m16B22K1C,
+                         int m08B22K2C,
+                         int m16B22K2C,
+                         int m08B44K1C,
+                         int m16B44K1C,
+                         int m08B44K2C,
+                         int m16B44K2C);
     bool WriteOverrides(OverrideFlags flags);
     int ReadOverrides(OverrideFlags* pFlags);
 };

@@ -17,7 +17,7 @@ public:
 class CAlertDlg : public CDialog {
 public:
     explicit CAlertDlg(CWnd* pParent = nullptr);
-    CStatic m_stcText;  // 1037
+    CStatic m_stcText;      // 1037
     std::string m_strText;  // the message, set by the caller before DoModal
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;

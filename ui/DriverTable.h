@@ -4,7 +4,7 @@
 
 struct DriverEntry {
     GUID* pGuid;  // owned heap copy; null for the primary driver and for a free entry
-    int nIndex;  // position in the driver list; -1 = free
+    int nIndex;   // position in the driver list; -1 = free
     int bWarned;  // the runtime-failure warning has been handled for this driver
 };
 

@@ -45,8 +45,8 @@ void CPelloraApp::OnPrintLog() {
 }
 
 void CPelloraApp::OnInstructions() {
-    intptr_t r = _spawnl(_P_NOWAIT, "\\Windows\\Notepad.exe", "\\Windows\\Notepad.exe", ".\\Docs\\Pellora.txt",
-                         nullptr);
+    intptr_t r =
+        _spawnl(_P_NOWAIT, "\\Windows\\Notepad.exe", "\\Windows\\Notepad.exe", ".\\Docs\\Pellora.txt", nullptr);
     if (r == -1 && m_pMainDlg != nullptr && m_pMainDlg->m_hWnd != nullptr)
         ::MessageBoxA(m_pMainDlg->m_hWnd, "Pellora Instructions Unavailable.", "Pellora Warning!", MB_ICONWARNING);
 }

@@ -35,4 +35,3 @@ public:
 
     DECLARE_MESSAGE_MAP()
 };
-

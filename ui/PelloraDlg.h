@@ -20,28 +20,28 @@ public:
     ~CPelloraDlg() override;
 
     // Controls, in the order data exchange binds them.
-    CButton m_btnFormat;  // 1045
-    CComboBox m_cboOutput;  // 1026
-    CEdit m_edt3DSoftware;  // 1032
-    CEdit m_edt2DSoftware;  // 1027
-    CButton m_btnPlayMidi;  // 1004
-    CButton m_btnAutoToggle;  // 1043
-    CButton m_btnAutoPause;  // 1042
-    CEdit m_edtAcceleration;  // 1040
+    CButton m_btnFormat;         // 1045
+    CComboBox m_cboOutput;       // 1026
+    CEdit m_edt3DSoftware;       // 1032
+    CEdit m_edt2DSoftware;       // 1027
+    CButton m_btnPlayMidi;       // 1004
+    CButton m_btnAutoToggle;     // 1043
+    CButton m_btnAutoPause;      // 1042
+    CEdit m_edtAcceleration;     // 1040
     CButton m_btnForceSoftware;  // 1041
-    CButton m_btnProfiling;  // 1017
-    CComboBox m_cboMidi;  // 1033
-    CEdit m_edtPosZ;  // 1036
-    CEdit m_edtPosY;  // 1034
-    CEdit m_edtPosX;  // 1035
-    CButton m_btnBeginTesting;  // 1003
-    CEdit m_edtCpuUse;  // 1008
-    CEdit m_edt3DHardware;  // 1031
-    CEdit m_edt2DHardware;  // 1025
-    CComboBox m_cboDriver;  // 1001
-    CEdit m_edtStatus;  // 1018, the status pane
+    CButton m_btnProfiling;      // 1017
+    CComboBox m_cboMidi;         // 1033
+    CEdit m_edtPosZ;             // 1036
+    CEdit m_edtPosY;             // 1034
+    CEdit m_edtPosX;             // 1035
+    CButton m_btnBeginTesting;   // 1003
+    CEdit m_edtCpuUse;           // 1008
+    CEdit m_edt3DHardware;       // 1031
+    CEdit m_edt2DHardware;       // 1025
+    CComboBox m_cboDriver;       // 1001
+    CEdit m_edtStatus;           // 1018, the status pane
 
-    CSourceSet* m_pSources;  // owned: the set of the current run or driver probe, null otherwise
+    CSourceSet* m_pSources;    // owned: the set of the current run or driver probe, null otherwise
     CViewRoomWnd* m_pRoomWnd;  // owned: the room display
 
     // The dialog's copy of the test selection (same order as the application's block).
@@ -58,15 +58,15 @@ public:
     int m_bTestRateConv;
     ProfileOptions m_profile;
 
-    HICON m_hIcon;  // icon 128, shared resource (not destroyed)
+    HICON m_hIcon;           // icon 128, shared resource (not destroyed)
     int m_bHardwareAllowed;  // 1 = software placement not forced
-    int m_bTesting;  // a run is active
+    int m_bTesting;          // a run is active
     int m_bAutoPause;
     int m_bAutoToggle;
     int m_nBounceCount;
     int m_nSplashState;
     OverrideFlags m_overrides;
-    CSettingsStore* m_pSettings;  // owned
+    CSettingsStore* m_pSettings;      // owned
     CSettingsStore* m_pVersionCheck;  // owned, created at the first runtime compatibility check
     COutputFormatDlg m_dlgOutputFormat;
     int m_nMidiDevice;

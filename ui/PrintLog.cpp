@@ -19,8 +19,7 @@ void CPelloraDlg::PrintLog() {
     ZeroMemory(&pd, sizeof(pd));
     pd.lStructSize = sizeof(pd);
     pd.hwndOwner = m_hWnd;
-    pd.Flags = PD_ALLPAGES | PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIES | PD_HIDEPRINTTOFILE |
-               PD_RETURNDC;
+    pd.Flags = PD_ALLPAGES | PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIES | PD_HIDEPRINTTOFILE | PD_RETURNDC;
     if (!::PrintDlgA(&pd) || pd.hDC == nullptr) {
         if (pd.hDevMode != nullptr)
             ::GlobalFree(pd.hDevMode);

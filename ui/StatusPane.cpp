@@ -4,9 +4,18 @@
 
 void CPelloraDlg::AddStatusLine(CEdit* pControl, const char* text, bool replace) {
     // Texts longer than 255 characters (long driver descriptions) are kept whole: nothing is cut.
-    std::string content = replace ? std::string() : pControl->GetWindowText();
-    content += text != nullptr ? text : "";
-    pControl->SetWindowText(content.c_str());
+    const char* s = text != nullptr ? text : "";
+    if (replace) {
+        pControl->SetWindowText(s);
+    } else {
+        // Appending at the end gives the same text as reading, concatenating and setting it, without
+        // re-laying out the whole commentary on every line; the limit is lifted so nothing is refused.
+        if (pControl->GetLimitText() < 0x7FFFFFFE)
+            pControl->SetLimitText(0);
+        int end = pControl->GetWindowTextLength();
+        pControl->SetSel(end, end);
+        pControl->ReplaceSel(s);
+    }
     pControl->LineScroll(pControl->GetLineCount());
 }
 

@@ -140,8 +140,8 @@ TEST(FrameworkModal, DoModalReturnsTheButtonOrTheValueGivenToEndDialog) {
         // The close box: the handler runs, then the default handling ends the dialog with IDCANCEL.
         TestDlg dlg;
         testsupport::DialogAnswerer answers;
-        answers.Inspect("Framework Test Dialog", [](HWND h, void*) { ::PostMessageA(h, WM_CLOSE, 0, 0); }, nullptr,
-                        0);
+        answers.Inspect(
+            "Framework Test Dialog", [](HWND h, void*) { ::PostMessageA(h, WM_CLOSE, 0, 0); }, nullptr, 0);
         EXPECT_EQ(IDCANCEL, dlg.DoModal());
         EXPECT_EQ(1, dlg.m_nClose);
     }

@@ -50,7 +50,9 @@ DialogAnswerer& DialogAnswerer::Click(const std::string& title, int buttonId) {
     return *this;
 }
 
-DialogAnswerer& DialogAnswerer::Inspect(const std::string& title, void (*inspect)(HWND, void*), void* context,
+DialogAnswerer& DialogAnswerer::Inspect(const std::string& title,
+                                        void (*inspect)(HWND, void*),
+                                        void* context,
                                         int buttonId) {
     m_answers.push_back({title, buttonId, inspect, context});
     return *this;
@@ -124,8 +126,7 @@ bool ReadString(const char* path, const char* name, std::string* value) {
 
 void WriteDword(const char* path, const char* name, DWORD value) {
     HKEY key;
-    if (::RegCreateKeyExA(HKEY_LOCAL_MACHINE, path, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
-        ERROR_SUCCESS)
+    if (::RegCreateKeyExA(HKEY_LOCAL_MACHINE, path, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS)
         return;
     ::RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof(value));
     ::RegCloseKey(key);
