@@ -81,6 +81,39 @@ void DialogAnswerer::Poll() {
         ::PostMessageA(h, WM_COMMAND, MAKEWPARAM(a.buttonId, 0), 0);
 }
 
+ThreadedClick::ThreadedClick(const std::string& title, int buttonId, DWORD timeoutMs)
+    : m_title(title), m_buttonId(buttonId), m_timeoutMs(timeoutMs) {
+    m_hThread = ::CreateThread(nullptr, 0, Run, this, 0, nullptr);
+}
+
+ThreadedClick::~ThreadedClick() {
+    ::InterlockedExchange(&m_bStop, 1);
+    if (m_hThread != nullptr) {
+        ::WaitForSingleObject(m_hThread, INFINITE);
+        ::CloseHandle(m_hThread);
+    }
+}
+
+DWORD WINAPI ThreadedClick::Run(LPVOID p) {
+    ThreadedClick* self = static_cast<ThreadedClick*>(p);
+    DWORD start = ::GetTickCount();
+    while (!self->m_bStop && ::GetTickCount() - start < self->m_timeoutMs) {
+        HWND h = FindOwnWindow(self->m_title);
+        if (h != nullptr) {
+            ::Sleep(100);  // let the dialog finish its initialisation
+            HWND button = ::GetDlgItem(h, self->m_buttonId);
+            if (button != nullptr)
+                ::PostMessageA(button, BM_CLICK, 0, 0);
+            else
+                ::PostMessageA(h, WM_COMMAND, MAKEWPARAM(self->m_buttonId, BN_CLICKED), 0);
+            ::InterlockedExchange(&self->m_bClicked, 1);
+            return 0;
+        }
+        ::Sleep(20);
+    }
+    return 0;
+}
+
 void PumpMessages(DWORD milliseconds) {
     DWORD start = ::GetTickCount();
     do {

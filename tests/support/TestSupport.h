@@ -35,6 +35,24 @@ private:
     UINT_PTR m_timer = 0;
 };
 
+// Clicks a button of a window from another thread: for the system's common dialogs, whose modal loops do
+// not dispatch the thread timers DialogAnswerer relies on. Waits up to timeoutMs for the window.
+class ThreadedClick {
+public:
+    ThreadedClick(const std::string& title, int buttonId, DWORD timeoutMs = 10000);
+    ~ThreadedClick();
+    bool Clicked() const { return m_bClicked != 0; }
+
+private:
+    static DWORD WINAPI Run(LPVOID self);
+    std::string m_title;
+    int m_buttonId;
+    DWORD m_timeoutMs;
+    volatile LONG m_bClicked = 0;
+    volatile LONG m_bStop = 0;
+    HANDLE m_hThread = nullptr;
+};
+
 // Finds a top-level window of this process by exact title (any class).
 HWND FindOwnWindow(const std::string& title);
 
