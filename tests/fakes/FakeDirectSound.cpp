@@ -620,6 +620,7 @@ void Reset() {
     g_used2D = g_used3D = 0;
     g_bufferCount = 0;
     g_bufferBytes.clear();
+    Boxes().clear();
 }
 
 const std::vector<std::string>& Calls() {
@@ -677,6 +678,16 @@ size_t BufferBytes(int number) {
     if (number < 1 || size_t(number) > g_bufferBytes.size())
         return 0;
     return g_bufferBytes[number - 1];
+}
+
+std::vector<Box>& Boxes() {
+    static std::vector<Box> boxes;
+    return boxes;
+}
+
+int WINAPI RecordMessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
+    Boxes().push_back({owner, text ? text : "", caption ? caption : "", type});
+    return IDOK;
 }
 
 HRESULT CreateDevice(REFCLSID clsid, IDirectSound** ppDevice) {

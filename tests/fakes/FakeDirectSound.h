@@ -78,4 +78,14 @@ size_t BufferBytes(int number);
 // The device factory to put into g_pfnCreateSoundDevice.
 HRESULT CreateDevice(REFCLSID clsid, IDirectSound** ppDevice);
 
+// A message box stand-in for g_pfnAudioMessageBox: records the box and answers IDOK.
+struct Box {
+    HWND owner;
+    std::string text;
+    std::string caption;
+    UINT type;
+};
+int WINAPI RecordMessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
+std::vector<Box>& Boxes();
+
 }  // namespace fakeds
