@@ -10,7 +10,10 @@ const IID IID_TazroBufferSelf = {0x5a3e9c2f, 0x7b4d, 0x4f1a, {0x9e, 0x62, 0x0c, 
 
 class TazroBuffer final : public IDirectSoundBuffer {
 public:
-    TazroBuffer(IDirectSoundBuffer* inner, bool primary, bool hardware, bool is3D,
+    TazroBuffer(IDirectSoundBuffer* inner,
+                bool primary,
+                bool hardware,
+                bool is3D,
                 const std::vector<EmulationConfig::Format>* refused)
         : m_inner(inner), m_primary(primary), m_hardware(hardware), m_is3D(is3D) {
         if (refused != nullptr)
@@ -96,7 +99,10 @@ private:
 
 }  // namespace
 
-IDirectSoundBuffer* WrapBuffer(IDirectSoundBuffer* inner, bool primary, bool hardware, bool is3D,
+IDirectSoundBuffer* WrapBuffer(IDirectSoundBuffer* inner,
+                               bool primary,
+                               bool hardware,
+                               bool is3D,
                                const std::vector<EmulationConfig::Format>* refusedFormats) {
     return new TazroBuffer(inner, primary, hardware, is3D, refusedFormats);
 }

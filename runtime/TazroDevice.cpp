@@ -118,7 +118,9 @@ public:
         *out = WrapBuffer(inner, false, duplicateInHardware, is3D, nullptr);
         return hr;
     }
-    STDMETHOD(SetCooperativeLevel)(HWND hWnd, DWORD level) override { return m_inner->SetCooperativeLevel(hWnd, level); }
+    STDMETHOD(SetCooperativeLevel)(HWND hWnd, DWORD level) override {
+        return m_inner->SetCooperativeLevel(hWnd, level);
+    }
     STDMETHOD(Compact)() override { return m_inner->Compact(); }
     STDMETHOD(GetSpeakerConfig)(LPDWORD config) override {
         if (config == nullptr)

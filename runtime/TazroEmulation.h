@@ -42,7 +42,10 @@ extern LONG g_nLocks;
 // Creates a device object answering riid.
 HRESULT CreateTazroDevice(REFIID riid, void** ppv);
 // Wraps a buffer of the system's DirectSound; takes over the reference.
-IDirectSoundBuffer* WrapBuffer(IDirectSoundBuffer* inner, bool primary, bool hardware, bool is3D,
+IDirectSoundBuffer* WrapBuffer(IDirectSoundBuffer* inner,
+                               bool primary,
+                               bool hardware,
+                               bool is3D,
                                const std::vector<EmulationConfig::Format>* refusedFormats);
 // The system buffer behind one of our buffers, or null when the buffer is not ours.
 IDirectSoundBuffer* InnerBuffer(IDirectSoundBuffer* buffer, bool* hardware, bool* is3D);
