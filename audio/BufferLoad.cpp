@@ -5,6 +5,10 @@
 #include "audio/SoundDevice.h"
 #include "audio/WaveFile.h"
 
+// The buffer description is the DirectSound 3 record; its size differs between the architectures and
+// the system checks it.
+static_assert(sizeof(DSBUFFERDESC1) == (sizeof(void*) == 8 ? 24 : 20), "DSBUFFERDESC1 layout");
+
 namespace {
 
 const char kSupportAddress[] = "support@zephal.com";
