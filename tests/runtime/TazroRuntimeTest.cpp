@@ -171,6 +171,29 @@ TEST_F(TazroRuntimeTest, RefusesTheConfiguredSpeakerConfigurationsAndFormats) {
     set.Shutdown();
 }
 
+TEST_F(TazroRuntimeTest, ServerStaysLoadedWhileADeviceLives) {
+    ::CoInitialize(nullptr);
+    IDirectSound* device = nullptr;
+    ASSERT_EQ(S_OK, ::CoCreateInstance(CLSID_TazroDirectSound, nullptr, CLSCTX_INPROC_SERVER, IID_IDirectSound,
+                                       reinterpret_cast<void**>(&device)));
+    HMODULE module = ::GetModuleHandleA(SystemDll().c_str());
+    ASSERT_NE(nullptr, module);
+    typedef HRESULT(STDAPICALLTYPE * Fn)();
+    Fn canUnload = reinterpret_cast<Fn>(reinterpret_cast<void*>(::GetProcAddress(module, "DllCanUnloadNow")));
+    ASSERT_NE(nullptr, canUnload);
+    EXPECT_EQ(S_FALSE, canUnload());
+    DSCAPS caps = {};
+    caps.dwSize = sizeof(caps);
+    EXPECT_EQ(DSERR_UNINITIALIZED, device->GetCaps(&caps)) << "a device before Initialize";
+    IUnknown* extension = nullptr;
+    ASSERT_EQ(S_OK, device->QueryInterface(IID_ITazroExtension, reinterpret_cast<void**>(&extension)));
+    EXPECT_EQ(S_OK, static_cast<ITazroExtension*>(extension)->SetRenderMode(0));
+    extension->Release();
+    device->Release();
+    EXPECT_EQ(S_OK, canUnload());
+    ::CoUninitialize();
+}
+
 TEST_F(TazroRuntimeTest, VersionBlockNamesTheMaker) {
     const std::string dll = SystemDll();
     DWORD handle = 0;
