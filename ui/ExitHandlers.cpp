@@ -1,5 +1,6 @@
 // "E&xit" and closing the window: the same clean-up, once.
 #include "settings/SettingsStore.h"
+#include "sources/SourceSet.h"
 #include "ui/DriverTable.h"
 #include "ui/PelloraDlg.h"
 
@@ -13,6 +14,11 @@ void CPelloraDlg::RunExitCleanUp() {
         m_pSettings = nullptr;
     }
     // The source set and the room display are shut down here as well once they exist.
+    if (m_pSources != nullptr) {
+        m_pSources->Shutdown();
+        delete m_pSources;
+        m_pSources = nullptr;
+    }
     ResetDriverTable();
     KillTimer(1);
 }

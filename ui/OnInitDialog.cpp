@@ -3,6 +3,7 @@
 #include "resources/resource.h"
 #include "settings/PrimaryFormat.h"
 #include "settings/SettingsStore.h"
+#include "sources/SourceSet.h"
 #include "ui/PelloraDlg.h"
 #include "ui/RuntimeServer.h"
 
@@ -64,6 +65,7 @@ BOOL CPelloraDlg::OnInitDialog() {
     SetTimer(1, 1000);
 
     // 12.-13. Room display, buffer counters: added with the room display and the source set.
+    ResetBufferCounters();
     m_bTestDistance = m_bTestMultiSource = m_bTestDoppler = m_bTestMixing = m_bTestLatency = 1;
     m_bTestSingleSource = m_bTestRadiation = m_bTestVisualApp = m_bTestMaxOut = m_bAllTests = 1;
     m_bTestRateConv = 1;

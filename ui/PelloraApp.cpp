@@ -1,5 +1,6 @@
 #include "ui/PelloraApp.h"
 #include "resources/resource.h"
+#include "sources/SourceSet.h"
 #include "ui/PelloraDlg.h"
 
 BEGIN_MESSAGE_MAP(CPelloraApp, CWinApp)
@@ -27,8 +28,13 @@ BOOL CPelloraApp::InitInstance() {
     CPelloraDlg* dlg = new CPelloraDlg(nullptr);
     m_pMainWnd = dlg;
     m_pMainDlg = dlg;
-    dlg->DoModal();
+    INT_PTR result = dlg->DoModal();
     // A source set still held after the modal run is shut down here as well once the source set exists.
+    if (result == IDCANCEL && dlg->m_pSources != nullptr) {
+        dlg->m_pSources->Shutdown();
+        delete dlg->m_pSources;
+        dlg->m_pSources = nullptr;
+    }
     m_pMainWnd = nullptr;
     delete dlg;
     m_pMainDlg = nullptr;
