@@ -1,4 +1,5 @@
 // "E&xit" and closing the window: the same clean-up, once.
+#include "room/ViewRoomWnd.h"
 #include "settings/SettingsStore.h"
 #include "ui/DriverTable.h"
 #include "ui/PelloraDlg.h"
@@ -12,7 +13,12 @@ void CPelloraDlg::RunExitCleanUp() {
         delete m_pSettings;
         m_pSettings = nullptr;
     }
-    // The source set and the room display are shut down here as well once they exist.
+    // The source set is shut down here as well once it exists.
+    if (m_pRoomWnd != nullptr) {
+        m_pRoomWnd->DestroyWindow();
+        delete m_pRoomWnd;
+        m_pRoomWnd = nullptr;
+    }
     ResetDriverTable();
     KillTimer(1);
 }
