@@ -156,10 +156,11 @@ TEST_F(RoomWindowTest, BackdropOfEachTestIsStretchedOverTheWindow) {
         EXPECT_EQ(c.scale, m_room->m_fScale) << "test " << c.test;
         EXPECT_EQ(wall, shot.At(4, m_cy)) << "test " << c.test << " left wall " << Rgb(shot.At(4, m_cy));
         EXPECT_EQ(wall, shot.At(m_cx, 4)) << "test " << c.test << " front wall";
-        if (c.head)
+        if (c.head) {
             EXPECT_NE(floor, shot.At(m_cx, m_cy)) << "test " << c.test << " head";
-        else
+        } else {
             EXPECT_EQ(floor, shot.At(m_cx, m_cy)) << "test " << c.test << " bare floor";
+        }
     }
 }
 
