@@ -172,7 +172,7 @@ TEST_F(RoomWindowTest, MarksAppearInTheirColoursAndMovingOneRestoresTheBackdrop)
         const char* name;
         D3DVECTOR device;
         int list;
-        int dx, dy;  // where the spec puts the orbit in the coarse room: about 32 px across, 30 px down
+        int dx, dy;  // the orbit of radius 1.98 in the coarse room: about 32 px across, 30 px down
         COLORREF colour;
     };
     const Case cases[] = {
