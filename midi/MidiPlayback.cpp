@@ -8,9 +8,8 @@ const char kPlayCaption[] = "Play MIDI-file.";
 const char kStopCaption[] = "Stop MIDI-file.";
 }  // namespace
 
-MCIERROR CPelloraDlg::PlayMidiFile(HWND hWnd,
-                                   int /*nDeviceIndex: the sequencer uses the default output*/,
-                                   const char* pszPath) {
+// The device index is not used: the sequencer plays through the system's default MIDI output.
+MCIERROR CPelloraDlg::PlayMidiFile(HWND hWnd, int /*nDeviceIndex*/, const char* pszPath) {
     MCI_OPEN_PARMSA open;
     std::memset(&open, 0, sizeof(open));
     open.lpstrDeviceType = (LPCSTR)(UINT_PTR)MCI_DEVTYPE_SEQUENCER;
