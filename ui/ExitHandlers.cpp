@@ -1,4 +1,5 @@
 // "E&xit" and closing the window: the same clean-up, once.
+#include "room/ViewRoomWnd.h"
 #include "settings/SettingsStore.h"
 #include "sources/SourceSet.h"
 #include "ui/DriverTable.h"
@@ -13,11 +14,15 @@ void CPelloraDlg::RunExitCleanUp() {
         delete m_pSettings;
         m_pSettings = nullptr;
     }
-    // The source set and the room display are shut down here as well once they exist.
     if (m_pSources != nullptr) {
         m_pSources->Shutdown();
         delete m_pSources;
         m_pSources = nullptr;
+    }
+    if (m_pRoomWnd != nullptr) {
+        m_pRoomWnd->DestroyWindow();
+        delete m_pRoomWnd;
+        m_pRoomWnd = nullptr;
     }
     ResetDriverTable();
     KillTimer(1);

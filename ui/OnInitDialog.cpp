@@ -57,14 +57,22 @@ BOOL CPelloraDlg::OnInitDialog() {
     // 7. Which optional controls are offered.
     ApplyOverridesToControls();
 
-    // 8.-10. Analysis flag, MIDI list, driver list: added with the engine, MIDI and driver selection.
+    // 8. and 10. Analysis flag, driver list: added with the engine and driver selection.
+
+    // 9. MIDI devices.
+    FillMidiList();
 
     // 11. Line break, run flag and timer 1 (the machine description joins with processor measurement).
     g_pszLineBreak = "\r\n";
     m_bTesting = 0;
     SetTimer(1, 1000);
 
-    // 12.-13. Room display, buffer counters: added with the room display and the source set.
+    // 12. The room display, with marker 0 at the centre.
+    CreateRoomDisplay();
+    const D3DVECTOR origin = {0.0f, 0.0f, 0.0f};
+    UpdateRoomDisplay(origin, origin, 0, 0.0f);
+
+    // 13. Buffer counters and the test selection.
     ResetBufferCounters();
     m_bTestDistance = m_bTestMultiSource = m_bTestDoppler = m_bTestMixing = m_bTestLatency = 1;
     m_bTestSingleSource = m_bTestRadiation = m_bTestVisualApp = m_bTestMaxOut = m_bAllTests = 1;

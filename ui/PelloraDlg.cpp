@@ -3,6 +3,7 @@
 #include "WinApp.h"
 #include "resources/resource.h"
 #include "settings/SettingsStore.h"
+#include "room/ViewRoomWnd.h"
 #include "ui/DriverTable.h"
 
 BEGIN_MESSAGE_MAP(CPelloraDlg, CDialog)
@@ -13,6 +14,10 @@ ON_WM_CLOSE()
 ON_COMMAND(ID_FILE_EXIT, OnExit)
 ON_COMMAND(ID_HELP_ABOUT, OnAbout)
 ON_BN_CLICKED(IDC_FORMAT, OnOutputFormat)
+ON_BN_CLICKED(IDC_PLAY_MIDI, OnPlayMidi)
+ON_CBN_DROPDOWN(IDC_MIDI_LIST, OnMidiDropDown)
+ON_CBN_CLOSEUP(IDC_MIDI_LIST, OnMidiCloseUp)
+ON_CBN_SELENDCANCEL(IDC_MIDI_LIST, OnMidiSelEndCancel)
 END_MESSAGE_MAP()
 
 CPelloraDlg::CPelloraDlg(CWnd* pParent) : CDialog(IDD_PELLORA_DIALOG, pParent), m_dlgOutputFormat(nullptr) {
@@ -56,6 +61,8 @@ CPelloraDlg::~CPelloraDlg() {
     }
     delete m_pVersionCheck;
     m_pVersionCheck = nullptr;
+    delete m_pRoomWnd;  // only when the dialog ended without its exit clean-up
+    m_pRoomWnd = nullptr;
     ResetDriverTable();
 }
 

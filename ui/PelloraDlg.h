@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 #include "Dialog.h"
+#include <dsound.h>
 #include "profiling/ProfileOptions.h"
 #include "settings/OutputFormatDlg.h"
 #include "settings/OverrideFlags.h"
@@ -115,10 +116,21 @@ public:
     // Test clock (timers 1 and 2).
 
     // Room display.
+    void CreateRoomDisplay();
+    void UpdateRoomDisplay(const D3DVECTOR& position, const D3DVECTOR& cone, int nListPosition, float fProgress);
 
     // Processor description and profiler panel.
 
     // MIDI.
+    void FillMidiList();
+    void OnMidiDropDown();
+    void OnMidiCloseUp();
+    void OnMidiSelEndCancel();
+    void OnPlayMidi();
+    MCIERROR PlayMidiFile(HWND hWnd, int nDeviceIndex, const char* pszPath);
+    MCIERROR StopMidiFile();
+    void RestartMidiFile();
+    void ReportMidi(const char* message);
 
     DECLARE_MESSAGE_MAP()
 
