@@ -17,8 +17,11 @@ BOOL CALLBACK FindProc(HWND hWnd, LPARAM lParam) {
     ::GetWindowThreadProcessId(hWnd, &pid);
     if (pid != ::GetCurrentProcessId() || !::IsWindowVisible(hWnd))
         return TRUE;
-    char buf[256] = "";
-    ::GetWindowTextA(hWnd, buf, sizeof(buf));
+    // InternalGetWindowText sends no message: safe from a thread while the window's thread waits on it.
+    WCHAR wide[256] = L"";
+    ::InternalGetWindowText(hWnd, wide, 256);
+    char buf[512] = "";
+    ::WideCharToMultiByte(CP_ACP, 0, wide, -1, buf, sizeof(buf), nullptr, nullptr);
     if (*ctx->title == buf) {
         ctx->found = hWnd;
         return FALSE;
