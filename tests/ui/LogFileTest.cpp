@@ -47,9 +47,9 @@ TEST_F(MainDialogTest, LongCommentaryIsNeverLostInThePane) {
     OpenDialog();
     std::string line(99, 'c');
     line += "\r\n";
-    for (int i = 0; i < 310; ++i)  // 31 000 characters, beyond the edit control's default limit of 30 000
+    for (int i = 0; i < 310; ++i)  // 31 310 characters, beyond the edit control's default limit of 30 000
         m_pDlg->AddStatusLine(&m_pDlg->m_edtStatus, line.c_str(), false);
-    EXPECT_EQ(31000u, PaneText().size());
+    EXPECT_EQ(310u * 101u, PaneText().size());
 }
 
 TEST(LogLayout, CommentarySpanAndPrintPages) {
