@@ -27,10 +27,16 @@ void TWin_RE::FormShow(TComponent*) {
         // Nothing typed into an empty window may replace a file that is there but could not be read.
         FLoadFailed = true;
         SendMessageW(Editor->Handle, EM_SETREADONLY, TRUE, 0);
-        ShowError(CannotReadText(FDocumentPath));
+        // Reported once the window is on the screen, so the message has its window behind it.
+        PostMessageW(Handle, kReportLoadFailure, 0, 0);
     }
     SendMessageW(Editor->Handle, EM_SETMODIFY, FALSE, 0);
     ShowModifiedState(false);
+}
+
+LRESULT TWin_RE::OnReportLoadFailure(WPARAM, LPARAM) {
+    ShowError(CannotReadText(FDocumentPath));
+    return 0;
 }
 
 void TWin_RE::FormClose(TComponent*) {

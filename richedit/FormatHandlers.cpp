@@ -31,7 +31,8 @@ void TWin_RE::LoadFontNames() {
     HDC dc = GetDC(nullptr);
     EnumFontsW(dc, nullptr, AddFontName, reinterpret_cast<LPARAM>(&names));
     ReleaseDC(nullptr, dc);
-    std::sort(names.begin(), names.end());
+    std::sort(names.begin(), names.end(),
+              [](const std::wstring& a, const std::wstring& b) { return lstrcmpiW(a.c_str(), b.c_str()) < 0; });
     for (const std::wstring& n : names)
         SendMessageW(FontName->Handle, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(n.c_str()));
 }

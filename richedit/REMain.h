@@ -4,6 +4,9 @@
 #include "QForm.h"
 #include <string>
 
+// Posted by FormShow when the document could not be read.
+const UINT kReportLoadFailure = WM_APP + 10;
+
 class TWin_RE : public TForm {
 public:
     TWin_RE();
@@ -104,6 +107,7 @@ public:
     LRESULT OnDropFiles(WPARAM wParam, LPARAM lParam);
     LRESULT OnChangeClipboardChain(WPARAM wParam, LPARAM lParam);
     LRESULT OnDrawClipboard(WPARAM wParam, LPARAM lParam);
+    LRESULT OnReportLoadFailure(WPARAM wParam, LPARAM lParam);
 
     bool EditorModified() const;
 };

@@ -196,6 +196,7 @@ const TMessageBinding kMessages[] = {
     {WM_DROPFILES, MSGH(OnDropFiles)},
     {WM_CHANGECBCHAIN, MSGH(OnChangeClipboardChain)},
     {WM_DRAWCLIPBOARD, MSGH(OnDrawClipboard)},
+    {kReportLoadFailure, MSGH(OnReportLoadFailure)},
 };
 
 }  // namespace

@@ -10,8 +10,11 @@ namespace {
 
 typedef unsigned char(__stdcall* RichingProc)(const char*);
 
+// Loaded before any test changes the current directory (the library sits in the staged folder).
+HMODULE g_quillet = LoadLibraryA("Quillet.dll");
+
 RichingProc Riching() {
-    static HMODULE module = LoadLibraryA("Quillet.dll");
+    HMODULE module = g_quillet;
     static RichingProc proc = module ? reinterpret_cast<RichingProc>(reinterpret_cast<void*>(GetProcAddress(module, "RICHING"))) : nullptr;
     return proc;
 }
