@@ -28,7 +28,7 @@ void TWin_RE::FilePrint(TComponent*) {
     PRINTDLGW pd = {};
     pd.lStructSize = sizeof(pd);
     pd.hwndOwner = Handle;
-    pd.Flags = PD_RETURNDC | PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIESANDCOLLATE;
+    pd.Flags = PD_RETURNDC | PD_ALLPAGES | PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIES | PD_HIDEPRINTTOFILE;
     if (!PrintDlgW(&pd))
         return;
     if (pd.hDC != nullptr) {

@@ -21,7 +21,11 @@ void TWin_RE::BuildRulerCaption() {
 
 void TWin_RE::ApplyEditMargins() {
     RECT rc = {6, 0, Editor->ClientWidth() - 6, Editor->ClientHeight()};
-    SendMessageW(Editor->Handle, EM_SETRECT, 0, reinterpret_cast<LPARAM>(&rc));
+    RECT now = {};
+    SendMessageW(Editor->Handle, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&now));
+    // Setting the rectangle lays the whole text out again; a large document makes that slow on every paint.
+    if (!EqualRect(&rc, &now))
+        SendMessageW(Editor->Handle, EM_SETRECT, 0, reinterpret_cast<LPARAM>(&rc));
 }
 
 void TWin_RE::RulerResize(TComponent*) {

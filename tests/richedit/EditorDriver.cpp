@@ -1,6 +1,7 @@
 #include "EditorDriver.h"
 #include <commctrl.h>
 #include <richedit.h>
+#include <atomic>
 #include <thread>
 #include <vector>
 
@@ -276,6 +277,7 @@ bool RunEditor(const std::string& path, const std::function<void(EditorWindow&)>
         return false;
     }
     bool windowFound = false;
+    std::atomic<bool> finished(false);
     std::thread driver([&]() {
         EditorWindow w;
         DWORD start = GetTickCount();
@@ -293,14 +295,21 @@ bool RunEditor(const std::string& path, const std::function<void(EditorWindow&)>
         Settle(w);
         Discover(w);
         drive(w);
-        // Whatever the case left open: a dialog is cancelled, then the form closes.
-        if (IsWindowVisible(w.form)) {
-            w.Close();
-            if (HWND d = WaitForDialog(w, 1500))
-                ClickDialog(d, IDOK);
+        // Whatever the case left open is closed until the call returns: dialogs are cancelled (message
+        // boxes have only OK), then the form is closed.
+        DWORD end = GetTickCount();
+        while (!finished && GetTickCount() - end < 30000) {
+            if (HWND d = WaitForDialog(w, 200)) {
+                ClickDialog(d, GetDlgItem(d, IDCANCEL) ? IDCANCEL : IDOK);
+                WaitForDialogGone(d, 1000);
+            } else if (IsWindowVisible(w.form)) {
+                w.Close();
+            }
+            Sleep(50);
         }
     });
     bool result = (riching(path.c_str()) & 0xFF) != 0;
+    finished = true;
     driver.join();
     if (found)
         *found = windowFound;
@@ -312,7 +321,9 @@ std::string ScratchDir() {
     if (dir.empty()) {
         char temp[MAX_PATH];
         GetTempPathA(MAX_PATH, temp);
-        dir = std::string(temp) + "quillet-test-" + std::to_string(GetCurrentProcessId());
+        // Process ids come round again under Wine: the tick count keeps runs apart.
+        dir = std::string(temp) + "quillet-test-" + std::to_string(GetCurrentProcessId()) + "-" +
+              std::to_string(GetTickCount());
         CreateDirectoryA(dir.c_str(), nullptr);
     }
     return dir;
