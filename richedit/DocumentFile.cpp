@@ -39,8 +39,8 @@ bool StreamIn(HWND editor, const std::string& bytes, WPARAM format) {
 
 bool ReadWholeFile(const std::wstring& path, std::string* bytes, DWORD* error) {
     bytes->clear();
-    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                           nullptr);
     if (h == INVALID_HANDLE_VALUE) {
         *error = GetLastError();
         return false;

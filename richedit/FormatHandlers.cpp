@@ -127,8 +127,8 @@ void TWin_RE::SelectFont(TComponent*) {
     chf.rgbColors = (cf.dwEffects & CFE_AUTOCOLOR) ? GetSysColor(COLOR_WINDOWTEXT) : cf.crTextColor;
     if (ChooseFontW(&chf)) {
         CHARFORMAT2W nf = {};
-        nf.dwMask = CFM_FACE | CFM_SIZE | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT | CFM_COLOR |
-                    CFM_CHARSET;
+        nf.dwMask =
+            CFM_FACE | CFM_SIZE | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT | CFM_COLOR | CFM_CHARSET;
         lstrcpynW(nf.szFaceName, lf.lfFaceName, LF_FACESIZE);
         nf.yHeight = chf.iPointSize * 2;  // tenths of a point to twips
         nf.dwEffects = (lf.lfWeight >= FW_BOLD ? CFE_BOLD : 0) | (lf.lfItalic ? CFE_ITALIC : 0) |

@@ -182,7 +182,10 @@ void TComponent::SetFocus() {
 
 // ---- form ----
 
-TForm::TForm(const TFormDesc* form, const TComponentDesc* components, size_t count, const TMessageBinding* messages,
+TForm::TForm(const TFormDesc* form,
+             const TComponentDesc* components,
+             size_t count,
+             const TMessageBinding* messages,
              size_t messageCount)
     : FDesc(form), FComponents(components), FCount(count), FMessages(messages), FMessageCount(messageCount) {}
 
@@ -269,8 +272,8 @@ bool TForm::Create() {
     Font = MakeFont(FDesc->FontName, FDesc->FontHeight);
     int x = FDesc->DefaultPosition ? CW_USEDEFAULT : FDesc->Left;
     int y = FDesc->DefaultPosition ? CW_USEDEFAULT : FDesc->Top;
-    Handle = CreateWindowExW(0, kFormClass, FDesc->Caption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, x, y,
-                             FDesc->Width, FDesc->Height, nullptr, nullptr, QuilletInstance(), this);
+    Handle = CreateWindowExW(0, kFormClass, FDesc->Caption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, x, y, FDesc->Width,
+                             FDesc->Height, nullptr, nullptr, QuilletInstance(), this);
     if (Handle == nullptr)
         return false;
     for (size_t i = 0; i < FCount; ++i)
@@ -305,196 +308,196 @@ void TForm::CreateComponent(const TComponentDesc* d) {
     }
 
     switch (d->Kind) {
-    case ckMainMenu:
-        c->Menu = CreateMenu();
-        break;
-    case ckMenu:
-        c->Menu = CreatePopupMenu();
-        AppendMenuW(c->Parent->Menu, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(c->Menu), c->Caption.c_str());
-        break;
-    case ckMenuItem: {
-        c->Id = FNextId++;
-        c->Menu = c->Parent->Menu;
-        std::wstring text = c->Caption;
-        if (d->ShortCut != nullptr) {
-            text += L"\t";
-            for (const char* p = d->ShortCut; *p; ++p)
-                text += static_cast<wchar_t>(*p);
+        case ckMainMenu:
+            c->Menu = CreateMenu();
+            break;
+        case ckMenu:
+            c->Menu = CreatePopupMenu();
+            AppendMenuW(c->Parent->Menu, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(c->Menu), c->Caption.c_str());
+            break;
+        case ckMenuItem: {
+            c->Id = FNextId++;
+            c->Menu = c->Parent->Menu;
+            std::wstring text = c->Caption;
+            if (d->ShortCut != nullptr) {
+                text += L"\t";
+                for (const char* p = d->ShortCut; *p; ++p)
+                    text += static_cast<wchar_t>(*p);
+            }
+            AppendMenuW(c->Menu, MF_STRING | ((d->Options & coDisabled) ? MF_GRAYED : 0), c->Id, text.c_str());
+            break;
         }
-        AppendMenuW(c->Menu, MF_STRING | ((d->Options & coDisabled) ? MF_GRAYED : 0), c->Id, text.c_str());
-        break;
-    }
-    case ckMenuSeparator:
-        AppendMenuW(c->Parent->Menu, MF_SEPARATOR, 0, nullptr);
-        break;
-    case ckToolBar: {
-        c->Id = FNextId++;
-        DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER;
-        if (d->Options & coFlat)
-            style |= TBSTYLE_FLAT;
-        if (d->Options & coShowHint)
-            style |= TBSTYLE_TOOLTIPS;
-        c->Handle = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr, style, 0, 0, d->Width, d->Height, Handle,
-                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(c->Id)), QuilletInstance(), nullptr);
-        SendMessageW(c->Handle, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-        if (TComponent* images = FindComponent(d->Link))
-            SendMessageW(c->Handle, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images->Images));
-        SendMessageW(c->Handle, WM_SETFONT, reinterpret_cast<WPARAM>(Font), FALSE);
-        break;
-    }
-    case ckToolButton:
-    case ckToolCheck:
-    case ckToolGroupCheck:
-    case ckToolDivider:
-    case ckToolSeparator: {
-        c->Id = FNextId++;
-        c->Handle = c->Parent->Handle;
-        c->Index = static_cast<int>(SendMessageW(c->Handle, TB_BUTTONCOUNT, 0, 0));
-        TBBUTTON b = {};
-        b.idCommand = c->Id;
-        b.fsState = (d->Options & coDisabled) ? 0 : TBSTATE_ENABLED;
-        b.iBitmap = d->ImageIndex;
-        if (d->Kind == ckToolButton)
-            b.fsStyle = BTNS_BUTTON;
-        else if (d->Kind == ckToolCheck)
-            b.fsStyle = BTNS_CHECK;
-        else if (d->Kind == ckToolGroupCheck)
-            b.fsStyle = BTNS_CHECKGROUP;
-        else if (d->Kind == ckToolDivider) {
-            b.fsStyle = BTNS_SEP;
-            b.iBitmap = 8;
-        } else {
-            // A gap without the etched line a flat tool bar draws for its separators.
-            b.fsStyle = BTNS_BUTTON;
-            b.fsState = 0;
-            b.iBitmap = I_IMAGENONE;
+        case ckMenuSeparator:
+            AppendMenuW(c->Parent->Menu, MF_SEPARATOR, 0, nullptr);
+            break;
+        case ckToolBar: {
+            c->Id = FNextId++;
+            DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER;
+            if (d->Options & coFlat)
+                style |= TBSTYLE_FLAT;
+            if (d->Options & coShowHint)
+                style |= TBSTYLE_TOOLTIPS;
+            c->Handle =
+                CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr, style, 0, 0, d->Width, d->Height, Handle,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(c->Id)), QuilletInstance(), nullptr);
+            SendMessageW(c->Handle, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+            if (TComponent* images = FindComponent(d->Link))
+                SendMessageW(c->Handle, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images->Images));
+            SendMessageW(c->Handle, WM_SETFONT, reinterpret_cast<WPARAM>(Font), FALSE);
+            break;
         }
-        SendMessageW(c->Handle, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&b));
-        if (d->Kind == ckToolSeparator) {
-            TBBUTTONINFOW bi = {};
-            bi.cbSize = sizeof(bi);
-            bi.dwMask = TBIF_SIZE;
-            bi.cx = 8;
-            SendMessageW(c->Handle, TB_SETBUTTONINFOW, c->Id, reinterpret_cast<LPARAM>(&bi));
-        }
-        break;
-    }
-    case ckComboBox:
-    case ckEdit: {
-        c->Id = FNextId++;
-        HWND bar = c->Parent != nullptr && c->Parent->Desc->Kind == ckToolBar ? c->Parent->Handle : nullptr;
-        RECT slot = {d->Left, d->Top, d->Left + d->Width, d->Top + d->Height};
-        if (bar != nullptr) {
-            // A separator as wide as the control keeps its place among the buttons.
-            c->Index = static_cast<int>(SendMessageW(bar, TB_BUTTONCOUNT, 0, 0));
+        case ckToolButton:
+        case ckToolCheck:
+        case ckToolGroupCheck:
+        case ckToolDivider:
+        case ckToolSeparator: {
+            c->Id = FNextId++;
+            c->Handle = c->Parent->Handle;
+            c->Index = static_cast<int>(SendMessageW(c->Handle, TB_BUTTONCOUNT, 0, 0));
             TBBUTTON b = {};
-            b.fsStyle = BTNS_SEP;
-            b.iBitmap = d->Width;
-            SendMessageW(bar, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&b));
-            SendMessageW(bar, TB_GETITEMRECT, c->Index, reinterpret_cast<LPARAM>(&slot));
-        }
-        int h = slot.bottom - slot.top;
-        if (d->Kind == ckComboBox) {
-            c->Handle = CreateWindowExW(0, WC_COMBOBOXW, nullptr,
-                                        WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWN |
-                                            CBS_AUTOHSCROLL | disabled,
-                                        slot.left, slot.top, d->Width, 300, parentWnd,
-                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(c->Id)), QuilletInstance(),
-                                        nullptr);
-        } else {
-            c->Handle = CreateWindowExW(WS_EX_CLIENTEDGE, WC_EDITW, c->Caption.c_str(),
-                                        WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL | disabled, slot.left,
-                                        slot.top + 1, d->Width, h > 22 ? 21 : h - 1, parentWnd,
-                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(c->Id)), QuilletInstance(),
-                                        nullptr);
-        }
-        SendMessageW(c->Handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        if (bar != nullptr && d->Hint != nullptr) {
-            HWND tips = reinterpret_cast<HWND>(SendMessageW(bar, TB_GETTOOLTIPS, 0, 0));
-            HWND targets[2] = {c->Handle, GetWindow(c->Handle, GW_CHILD)};
-            for (HWND t : targets) {
-                if (tips == nullptr || t == nullptr)
-                    continue;
-                TOOLINFOW ti = {};
-                ti.cbSize = sizeof(ti);
-                ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-                ti.hwnd = Handle;
-                ti.uId = reinterpret_cast<UINT_PTR>(t);
-                ti.lpszText = const_cast<LPWSTR>(d->Hint);
-                SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+            b.idCommand = c->Id;
+            b.fsState = (d->Options & coDisabled) ? 0 : TBSTATE_ENABLED;
+            b.iBitmap = d->ImageIndex;
+            if (d->Kind == ckToolButton)
+                b.fsStyle = BTNS_BUTTON;
+            else if (d->Kind == ckToolCheck)
+                b.fsStyle = BTNS_CHECK;
+            else if (d->Kind == ckToolGroupCheck)
+                b.fsStyle = BTNS_CHECKGROUP;
+            else if (d->Kind == ckToolDivider) {
+                b.fsStyle = BTNS_SEP;
+                b.iBitmap = 8;
+            } else {
+                // A gap without the etched line a flat tool bar draws for its separators.
+                b.fsStyle = BTNS_BUTTON;
+                b.fsState = 0;
+                b.iBitmap = I_IMAGENONE;
             }
-        }
-        break;
-    }
-    case ckUpDown: {
-        c->Id = FNextId++;
-        TComponent* buddy = FindComponent(d->Link);
-        c->Handle = CreateWindowExW(0, UPDOWN_CLASSW, nullptr,
-                                    WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS |
-                                        UDS_NOTHOUSANDS,
-                                    0, 0, 0, 0, parentWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c->Id)),
-                                    QuilletInstance(), nullptr);
-        if (buddy != nullptr)
-            SendMessageW(c->Handle, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy->Handle), 0);
-        SendMessageW(c->Handle, UDM_SETRANGE32, d->Min, d->Max);
-        SendMessageW(c->Handle, UDM_SETPOS32, 0, d->Position);
-        break;
-    }
-    case ckStatusBar:
-        c->Id = FNextId++;
-        c->Handle = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0,
-                                    Handle, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c->Id)), QuilletInstance(),
-                                    nullptr);
-        SendMessageW(c->Handle, WM_SETFONT, reinterpret_cast<WPARAM>(Font), FALSE);
-        break;
-    case ckStatusPanel: {
-        c->Handle = c->Parent->Handle;
-        int edges[16] = {};
-        int n = 0, right = 0;
-        for (TComponent* p : Components) {
-            if (p->Parent == c->Parent && p->Desc->Kind == ckStatusPanel && n < 16) {
-                right += p->Desc->Width;
-                edges[n++] = right;
+            SendMessageW(c->Handle, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&b));
+            if (d->Kind == ckToolSeparator) {
+                TBBUTTONINFOW bi = {};
+                bi.cbSize = sizeof(bi);
+                bi.dwMask = TBIF_SIZE;
+                bi.cx = 8;
+                SendMessageW(c->Handle, TB_SETBUTTONINFOW, c->Id, reinterpret_cast<LPARAM>(&bi));
             }
+            break;
         }
-        c->Index = n - 1;
-        SendMessageW(c->Handle, SB_SETPARTS, n, reinterpret_cast<LPARAM>(edges));
-        c->SetText(c->Caption);
-        break;
-    }
-    case ckPanel:
-        c->Handle = CreateWindowExW(0, kPanelClass, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | disabled,
-                                    d->Left, d->Top, d->Width, d->Height, parentWnd, nullptr, QuilletInstance(), c);
-        break;
-    case ckLabel:
-        c->Handle = CreateWindowExW(0, kLabelClass, nullptr, WS_CHILD | WS_VISIBLE | disabled, d->Left, d->Top,
-                                    d->Width, d->Height, parentWnd, nullptr, QuilletInstance(), c);
-        break;
-    case ckBevel:
-        c->Handle = CreateWindowExW(0, kBevelClass, nullptr, WS_CHILD | WS_VISIBLE | WS_DISABLED, d->Left, d->Top,
-                                    d->Width, d->Height, parentWnd, nullptr, QuilletInstance(), c);
-        break;
-    case ckRichEdit:
-        c->Id = FNextId++;
-        c->Handle = CreateWindowExW(0, RICHEDIT_CLASSW, nullptr,
-                                    WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | ES_MULTILINE |
-                                        ES_WANTRETURN | ES_AUTOVSCROLL | ES_DISABLENOSCROLL | disabled,
-                                    0, 0, d->Width, d->Height, parentWnd,
+        case ckComboBox:
+        case ckEdit: {
+            c->Id = FNextId++;
+            HWND bar = c->Parent != nullptr && c->Parent->Desc->Kind == ckToolBar ? c->Parent->Handle : nullptr;
+            RECT slot = {d->Left, d->Top, d->Left + d->Width, d->Top + d->Height};
+            if (bar != nullptr) {
+                // A separator as wide as the control keeps its place among the buttons.
+                c->Index = static_cast<int>(SendMessageW(bar, TB_BUTTONCOUNT, 0, 0));
+                TBBUTTON b = {};
+                b.fsStyle = BTNS_SEP;
+                b.iBitmap = d->Width;
+                SendMessageW(bar, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&b));
+                SendMessageW(bar, TB_GETITEMRECT, c->Index, reinterpret_cast<LPARAM>(&slot));
+            }
+            int h = slot.bottom - slot.top;
+            if (d->Kind == ckComboBox) {
+                c->Handle = CreateWindowExW(
+                    0, WC_COMBOBOXW, nullptr,
+                    WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWN | CBS_AUTOHSCROLL | disabled,
+                    slot.left, slot.top, d->Width, 300, parentWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c->Id)),
+                    QuilletInstance(), nullptr);
+            } else {
+                c->Handle =
+                    CreateWindowExW(WS_EX_CLIENTEDGE, WC_EDITW, c->Caption.c_str(),
+                                    WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL | disabled, slot.left,
+                                    slot.top + 1, d->Width, h > 22 ? 21 : h - 1, parentWnd,
                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(c->Id)), QuilletInstance(), nullptr);
-        // The control's default limit is 32767 characters: a larger file would be cut short and then
-        // written back truncated.
-        SendMessageW(c->Handle, EM_EXLIMITTEXT, 0, 0x7FFFFFF0);
-        SendMessageW(c->Handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        SendMessageW(c->Handle, EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_SELCHANGE);
-        break;
-    case ckImageList:
-        if (d->ImageSource != nullptr)
-            c->Images = d->ImageSource();
-        break;
-    case ckOpenDialog:
-    case ckPrintDialog:
-    case ckFontDialog:
-        break;  // run by the handlers that use them
+            }
+            SendMessageW(c->Handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+            if (bar != nullptr && d->Hint != nullptr) {
+                HWND tips = reinterpret_cast<HWND>(SendMessageW(bar, TB_GETTOOLTIPS, 0, 0));
+                HWND targets[2] = {c->Handle, GetWindow(c->Handle, GW_CHILD)};
+                for (HWND t : targets) {
+                    if (tips == nullptr || t == nullptr)
+                        continue;
+                    TOOLINFOW ti = {};
+                    ti.cbSize = sizeof(ti);
+                    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+                    ti.hwnd = Handle;
+                    ti.uId = reinterpret_cast<UINT_PTR>(t);
+                    ti.lpszText = const_cast<LPWSTR>(d->Hint);
+                    SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+                }
+            }
+            break;
+        }
+        case ckUpDown: {
+            c->Id = FNextId++;
+            TComponent* buddy = FindComponent(d->Link);
+            c->Handle = CreateWindowExW(
+                0, UPDOWN_CLASSW, nullptr,
+                WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS, 0, 0, 0, 0,
+                parentWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c->Id)), QuilletInstance(), nullptr);
+            if (buddy != nullptr)
+                SendMessageW(c->Handle, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy->Handle), 0);
+            SendMessageW(c->Handle, UDM_SETRANGE32, d->Min, d->Max);
+            SendMessageW(c->Handle, UDM_SETPOS32, 0, d->Position);
+            break;
+        }
+        case ckStatusBar:
+            c->Id = FNextId++;
+            c->Handle = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0,
+                                        0, Handle, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c->Id)),
+                                        QuilletInstance(), nullptr);
+            SendMessageW(c->Handle, WM_SETFONT, reinterpret_cast<WPARAM>(Font), FALSE);
+            break;
+        case ckStatusPanel: {
+            c->Handle = c->Parent->Handle;
+            int edges[16] = {};
+            int n = 0, right = 0;
+            for (TComponent* p : Components) {
+                if (p->Parent == c->Parent && p->Desc->Kind == ckStatusPanel && n < 16) {
+                    right += p->Desc->Width;
+                    edges[n++] = right;
+                }
+            }
+            c->Index = n - 1;
+            SendMessageW(c->Handle, SB_SETPARTS, n, reinterpret_cast<LPARAM>(edges));
+            c->SetText(c->Caption);
+            break;
+        }
+        case ckPanel:
+            c->Handle = CreateWindowExW(0, kPanelClass, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | disabled,
+                                        d->Left, d->Top, d->Width, d->Height, parentWnd, nullptr, QuilletInstance(), c);
+            break;
+        case ckLabel:
+            c->Handle = CreateWindowExW(0, kLabelClass, nullptr, WS_CHILD | WS_VISIBLE | disabled, d->Left, d->Top,
+                                        d->Width, d->Height, parentWnd, nullptr, QuilletInstance(), c);
+            break;
+        case ckBevel:
+            c->Handle = CreateWindowExW(0, kBevelClass, nullptr, WS_CHILD | WS_VISIBLE | WS_DISABLED, d->Left, d->Top,
+                                        d->Width, d->Height, parentWnd, nullptr, QuilletInstance(), c);
+            break;
+        case ckRichEdit:
+            c->Id = FNextId++;
+            c->Handle =
+                CreateWindowExW(0, RICHEDIT_CLASSW, nullptr,
+                                WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | ES_MULTILINE |
+                                    ES_WANTRETURN | ES_AUTOVSCROLL | ES_DISABLENOSCROLL | disabled,
+                                0, 0, d->Width, d->Height, parentWnd,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(c->Id)), QuilletInstance(), nullptr);
+            // The control's default limit is 32767 characters: a larger file would be cut short and then
+            // written back truncated.
+            SendMessageW(c->Handle, EM_EXLIMITTEXT, 0, 0x7FFFFFF0);
+            SendMessageW(c->Handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+            SendMessageW(c->Handle, EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_SELCHANGE);
+            break;
+        case ckImageList:
+            if (d->ImageSource != nullptr)
+                c->Images = d->ImageSource();
+            break;
+        case ckOpenDialog:
+        case ckPrintDialog:
+        case ckFontDialog:
+            break;  // run by the handlers that use them
     }
     if (c->Handle != nullptr && d->Kind == ckPanel)
         SendMessageW(c->Handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
@@ -598,23 +601,23 @@ void TForm::OnCommand(int id, int code, HWND from) {
     if (c == nullptr)
         return;
     switch (c->Desc->Kind) {
-    case ckMenuItem:
-    case ckToolButton:
-    case ckToolCheck:
-    case ckToolGroupCheck:
-        Fire(c->Desc->OnClick, c);
-        break;
-    case ckComboBox:
-        if (code == CBN_SELCHANGE || code == CBN_EDITCHANGE)
-            Fire(c->Desc->OnChange, c);
-        break;
-    case ckEdit:
-    case ckRichEdit:
-        if (code == EN_CHANGE && from == c->Handle)
-            Fire(c->Desc->OnChange, c);
-        break;
-    default:
-        break;
+        case ckMenuItem:
+        case ckToolButton:
+        case ckToolCheck:
+        case ckToolGroupCheck:
+            Fire(c->Desc->OnClick, c);
+            break;
+        case ckComboBox:
+            if (code == CBN_SELCHANGE || code == CBN_EDITCHANGE)
+                Fire(c->Desc->OnChange, c);
+            break;
+        case ckEdit:
+        case ckRichEdit:
+            if (code == EN_CHANGE && from == c->Handle)
+                Fire(c->Desc->OnChange, c);
+            break;
+        default:
+            break;
     }
 }
 
@@ -649,30 +652,30 @@ LRESULT TForm::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             return (this->*(FMessages[i].Handler))(wParam, lParam);
     }
     switch (msg) {
-    case WM_COMMAND:
-        OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
-        return 0;
-    case WM_NOTIFY:
-        return OnNotify(reinterpret_cast<NMHDR*>(lParam));
-    case WM_SIZE:
-        if (!Components.empty()) {
-            LayoutControls();
-            Fire(FDesc->OnResize, nullptr);
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+            return 0;
+        case WM_NOTIFY:
+            return OnNotify(reinterpret_cast<NMHDR*>(lParam));
+        case WM_SIZE:
+            if (!Components.empty()) {
+                LayoutControls();
+                Fire(FDesc->OnResize, nullptr);
+            }
+            return 0;
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            BeginPaint(Handle, &ps);
+            EndPaint(Handle, &ps);
+            Fire(FDesc->OnPaint, nullptr);
+            return 0;
         }
-        return 0;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        BeginPaint(Handle, &ps);
-        EndPaint(Handle, &ps);
-        Fire(FDesc->OnPaint, nullptr);
-        return 0;
-    }
-    case WM_CLOSE:
-        Close();
-        return 0;
-    case kReleaseMessage:
-        delete this;
-        return 0;
+        case WM_CLOSE:
+            Close();
+            return 0;
+        case kReleaseMessage:
+            delete this;
+            return 0;
     }
     return DefWindowProcW(Handle, msg, wParam, lParam);
 }
@@ -698,31 +701,31 @@ LRESULT CALLBACK TForm::PanelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
     if (c == nullptr)
         return DefWindowProcW(hwnd, msg, wParam, lParam);
     switch (msg) {
-    case WM_SETFONT:
-        return 0;
-    case WM_SIZE:
-        if (c->Desc->OnResize != nullptr && c->Handle != nullptr)
-            (c->Owner->*(c->Desc->OnResize))(c);
-        return 0;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd, &ps);
-        RECT rc;
-        GetClientRect(hwnd, &rc);
-        DrawEdge(dc, &rc, BDR_SUNKENINNER, BF_RECT);
-        InflateRect(&rc, -2, -2);
-        HGDIOBJ old = SelectObject(dc, c->Font != nullptr ? c->Font : c->Owner->Font);
-        SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-        DrawTextW(dc, c->Caption.c_str(), static_cast<int>(c->Caption.size()), &rc,
-                  DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_EXPANDTABS | DT_NOPREFIX);
-        SelectObject(dc, old);
-        EndPaint(hwnd, &ps);
-        return 0;
-    }
-    case WM_NCDESTROY:
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        break;
+        case WM_SETFONT:
+            return 0;
+        case WM_SIZE:
+            if (c->Desc->OnResize != nullptr && c->Handle != nullptr)
+                (c->Owner->*(c->Desc->OnResize))(c);
+            return 0;
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(hwnd, &ps);
+            RECT rc;
+            GetClientRect(hwnd, &rc);
+            DrawEdge(dc, &rc, BDR_SUNKENINNER, BF_RECT);
+            InflateRect(&rc, -2, -2);
+            HGDIOBJ old = SelectObject(dc, c->Font != nullptr ? c->Font : c->Owner->Font);
+            SetBkMode(dc, TRANSPARENT);
+            SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+            DrawTextW(dc, c->Caption.c_str(), static_cast<int>(c->Caption.size()), &rc,
+                      DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_EXPANDTABS | DT_NOPREFIX);
+            SelectObject(dc, old);
+            EndPaint(hwnd, &ps);
+            return 0;
+        }
+        case WM_NCDESTROY:
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+            break;
     }
     return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
@@ -738,39 +741,39 @@ LRESULT CALLBACK TForm::LabelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
         return DefWindowProcW(hwnd, msg, wParam, lParam);
     int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
     switch (msg) {
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd, &ps);
-        RECT rc;
-        GetClientRect(hwnd, &rc);
-        FillRect(dc, &rc, GetSysColorBrush(COLOR_BTNFACE));
-        HGDIOBJ old = SelectObject(dc, c->Font != nullptr ? c->Font : c->Owner->Font);
-        SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-        std::wstring text = GlyphText(dc, c->Caption);
-        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rc, DT_LEFT | DT_TOP | DT_NOPREFIX | DT_NOCLIP);
-        SelectObject(dc, old);
-        EndPaint(hwnd, &ps);
-        return 0;
-    }
-    case WM_LBUTTONDOWN:
-        SetCapture(hwnd);
-        if (c->Desc->OnMouseDown != nullptr)
-            (c->Owner->*(c->Desc->OnMouseDown))(c, x, y);
-        return 0;
-    case WM_MOUSEMOVE:
-        if (c->Desc->OnMouseMove != nullptr)
-            (c->Owner->*(c->Desc->OnMouseMove))(c, x, y);
-        return 0;
-    case WM_LBUTTONUP:
-        if (GetCapture() == hwnd)
-            ReleaseCapture();
-        if (c->Desc->OnMouseUp != nullptr)
-            (c->Owner->*(c->Desc->OnMouseUp))(c, x, y);
-        return 0;
-    case WM_NCDESTROY:
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        break;
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(hwnd, &ps);
+            RECT rc;
+            GetClientRect(hwnd, &rc);
+            FillRect(dc, &rc, GetSysColorBrush(COLOR_BTNFACE));
+            HGDIOBJ old = SelectObject(dc, c->Font != nullptr ? c->Font : c->Owner->Font);
+            SetBkMode(dc, TRANSPARENT);
+            SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+            std::wstring text = GlyphText(dc, c->Caption);
+            DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rc, DT_LEFT | DT_TOP | DT_NOPREFIX | DT_NOCLIP);
+            SelectObject(dc, old);
+            EndPaint(hwnd, &ps);
+            return 0;
+        }
+        case WM_LBUTTONDOWN:
+            SetCapture(hwnd);
+            if (c->Desc->OnMouseDown != nullptr)
+                (c->Owner->*(c->Desc->OnMouseDown))(c, x, y);
+            return 0;
+        case WM_MOUSEMOVE:
+            if (c->Desc->OnMouseMove != nullptr)
+                (c->Owner->*(c->Desc->OnMouseMove))(c, x, y);
+            return 0;
+        case WM_LBUTTONUP:
+            if (GetCapture() == hwnd)
+                ReleaseCapture();
+            if (c->Desc->OnMouseUp != nullptr)
+                (c->Owner->*(c->Desc->OnMouseUp))(c, x, y);
+            return 0;
+        case WM_NCDESTROY:
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+            break;
     }
     return DefWindowProcW(hwnd, msg, wParam, lParam);
 }

@@ -64,10 +64,10 @@ struct TComponentDesc {
     unsigned Options = 0;
     const wchar_t* FontName = nullptr;  // null = the form's font
     int FontHeight = 0;
-    int Min = 0, Max = 0, Position = 0;  // up-down
-    const char* Link = nullptr;  // tool bar: its image list; up-down: its associate edit
+    int Min = 0, Max = 0, Position = 0;     // up-down
+    const char* Link = nullptr;             // tool bar: its image list; up-down: its associate edit
     HIMAGELIST (*ImageSource)() = nullptr;  // image list: draws the pictures
-    TComponent* TForm::*Field = nullptr;  // form field that receives the component
+    TComponent* TForm::*Field = nullptr;    // form field that receives the component
     TNotifyEvent OnClick = nullptr;
     TNotifyEvent OnChange = nullptr;
     TNotifyEvent OnSelectionChange = nullptr;
@@ -126,7 +126,10 @@ struct TComponent {
 
 class TForm {
 public:
-    TForm(const TFormDesc* form, const TComponentDesc* components, size_t count, const TMessageBinding* messages,
+    TForm(const TFormDesc* form,
+          const TComponentDesc* components,
+          size_t count,
+          const TMessageBinding* messages,
           size_t messageCount);
     ~TForm();
 

@@ -90,71 +90,71 @@ struct TPainter {
 void DrawToolbarImage(HDC dc, int index, int x, int y) {
     TPainter p = {dc, x, y};
     switch (index) {
-    case 0: {  // open: a folder with its flap open
-        POINT back[] = {{1, 3}, {6, 3}, {7, 5}, {13, 5}, {13, 13}, {1, 13}};
-        p.Shape(back, 6, kFolder, kInk);
-        POINT flap[] = {{3, 8}, {15, 8}, {13, 13}, {1, 13}};
-        p.Shape(flap, 4, RGB(255, 230, 120), kInk);
-        break;
-    }
-    case 1:  // save: a diskette
-        p.Box(1, 1, 14, 14, kBlue, kInk);
-        p.Box(4, 1, 8, 5, kPaper, kInk);
-        p.Box(4, 9, 8, 6, kSilver, kInk);
-        break;
-    case 2:  // print: paper in a printer
-        p.Box(4, 1, 8, 6, kPaper, kInk);
-        p.Box(1, 6, 14, 6, kSilver, kInk);
-        p.Box(4, 10, 8, 5, kPaper, kInk);
-        p.Line(11, 8, 13, 8, RGB(0, 160, 0));
-        break;
-    case 3: {  // undo: an arrow bending back to the left
-        p.Line(4, 6, 10, 6, kBlue, 2);
-        p.Line(10, 6, 13, 9, kBlue, 2);
-        p.Line(13, 9, 13, 13, kBlue, 2);
-        POINT head[] = {{1, 6}, {5, 2}, {5, 10}};
-        p.Shape(head, 3, kBlue, kBlue);
-        break;
-    }
-    case 4:  // cut: scissors
-        p.Line(5, 1, 10, 10, kInk);
-        p.Line(10, 1, 5, 10, kInk);
-        p.Ring(2, 9, 5, kBlue);
-        p.Ring(9, 9, 5, kBlue);
-        break;
-    case 5:  // copy: two pages
-        p.Page(1, 1, 9, 11);
-        p.Page(6, 4, 9, 11);
-        break;
-    case 6:  // paste: a page on a clipboard
-        p.Box(1, 2, 11, 13, RGB(160, 110, 40), kInk);
-        p.Box(4, 1, 5, 3, kSilver, kInk);
-        p.Page(6, 5, 9, 10);
-        break;
-    case 7:
-        p.Letter(L"B", FW_BOLD, false, false);
-        break;
-    case 8:
-        p.Letter(L"I", FW_BOLD, true, false);
-        break;
-    case 9:
-        p.Letter(L"U", FW_BOLD, false, true);
-        break;
-    case 10:
-        p.Lines(0);
-        break;
-    case 11:
-        p.Lines(1);
-        break;
-    case 12:
-        p.Lines(2);
-        break;
-    case 13:  // bullets: dots before lines
-        for (int i = 0; i < 3; ++i) {
-            p.Box(2, 3 + i * 4, 3, 3, kInk, kInk);
-            p.Line(7, 4 + i * 4, 14, 4 + i * 4, kInk);
+        case 0: {  // open: a folder with its flap open
+            POINT back[] = {{1, 3}, {6, 3}, {7, 5}, {13, 5}, {13, 13}, {1, 13}};
+            p.Shape(back, 6, kFolder, kInk);
+            POINT flap[] = {{3, 8}, {15, 8}, {13, 13}, {1, 13}};
+            p.Shape(flap, 4, RGB(255, 230, 120), kInk);
+            break;
         }
-        break;
+        case 1:  // save: a diskette
+            p.Box(1, 1, 14, 14, kBlue, kInk);
+            p.Box(4, 1, 8, 5, kPaper, kInk);
+            p.Box(4, 9, 8, 6, kSilver, kInk);
+            break;
+        case 2:  // print: paper in a printer
+            p.Box(4, 1, 8, 6, kPaper, kInk);
+            p.Box(1, 6, 14, 6, kSilver, kInk);
+            p.Box(4, 10, 8, 5, kPaper, kInk);
+            p.Line(11, 8, 13, 8, RGB(0, 160, 0));
+            break;
+        case 3: {  // undo: an arrow bending back to the left
+            p.Line(4, 6, 10, 6, kBlue, 2);
+            p.Line(10, 6, 13, 9, kBlue, 2);
+            p.Line(13, 9, 13, 13, kBlue, 2);
+            POINT head[] = {{1, 6}, {5, 2}, {5, 10}};
+            p.Shape(head, 3, kBlue, kBlue);
+            break;
+        }
+        case 4:  // cut: scissors
+            p.Line(5, 1, 10, 10, kInk);
+            p.Line(10, 1, 5, 10, kInk);
+            p.Ring(2, 9, 5, kBlue);
+            p.Ring(9, 9, 5, kBlue);
+            break;
+        case 5:  // copy: two pages
+            p.Page(1, 1, 9, 11);
+            p.Page(6, 4, 9, 11);
+            break;
+        case 6:  // paste: a page on a clipboard
+            p.Box(1, 2, 11, 13, RGB(160, 110, 40), kInk);
+            p.Box(4, 1, 5, 3, kSilver, kInk);
+            p.Page(6, 5, 9, 10);
+            break;
+        case 7:
+            p.Letter(L"B", FW_BOLD, false, false);
+            break;
+        case 8:
+            p.Letter(L"I", FW_BOLD, true, false);
+            break;
+        case 9:
+            p.Letter(L"U", FW_BOLD, false, true);
+            break;
+        case 10:
+            p.Lines(0);
+            break;
+        case 11:
+            p.Lines(1);
+            break;
+        case 12:
+            p.Lines(2);
+            break;
+        case 13:  // bullets: dots before lines
+            for (int i = 0; i < 3; ++i) {
+                p.Box(2, 3 + i * 4, 3, 3, kInk, kInk);
+                p.Line(7, 4 + i * 4, 14, 4 + i * 4, kInk);
+            }
+            break;
     }
 }
 
@@ -172,8 +172,8 @@ HIMAGELIST CreateToolbarImages() {
         DrawToolbarImage(dc, i, i * kToolbarImageSize, 0);
     SelectObject(dc, old);
     DeleteDC(dc);
-    HIMAGELIST list = ImageList_Create(kToolbarImageSize, kToolbarImageSize, ILC_COLOR24 | ILC_MASK,
-                                       kToolbarImageCount, 0);
+    HIMAGELIST list =
+        ImageList_Create(kToolbarImageSize, kToolbarImageSize, ILC_COLOR24 | ILC_MASK, kToolbarImageCount, 0);
     if (list != nullptr)
         ImageList_AddMasked(list, strip, kMaskColor);
     DeleteObject(strip);

@@ -16,7 +16,8 @@ HMODULE g_quillet = LoadLibraryA("Quillet.dll");
 
 RichingProc Riching() {
     HMODULE module = g_quillet;
-    static RichingProc proc = module ? reinterpret_cast<RichingProc>(reinterpret_cast<void*>(GetProcAddress(module, "RICHING"))) : nullptr;
+    static RichingProc proc =
+        module ? reinterpret_cast<RichingProc>(reinterpret_cast<void*>(GetProcAddress(module, "RICHING"))) : nullptr;
     return proc;
 }
 
@@ -27,35 +28,35 @@ std::wstring ClassOf(HWND w) {
 }
 
 BOOL CALLBACK DiscoverChild(HWND child, LPARAM p) {
-            EditorWindow& w = *reinterpret_cast<EditorWindow*>(p);
-            std::wstring cls = ClassOf(child);
-            HWND parent = GetParent(child);
-            if (cls == L"RichEdit20W")
-                w.editor = child;
-            else if (cls == L"ToolbarWindow32")
-                w.toolbar = child;
-            else if (cls == L"msctls_statusbar32")
-                w.status = child;
-            else if (cls == L"QuilletPanel")
-                w.ruler = child;
-            else if (cls == L"ComboBox")
-                w.fontName = child;
-            else if (cls == L"Edit" && parent == w.toolbar)
-                w.fontSize = child;
-            else if (cls == L"QuilletLabel") {
-                // The markers sit at different heights: first-line above, left below, right lowest.
-                RECT rc;
-                GetWindowRect(child, &rc);
-                POINT pt = {rc.left, rc.top};
-                ScreenToClient(parent, &pt);
-                if (pt.y == 2)
-                    w.firstInd = child;
-                else if (pt.y == 12)
-                    w.leftInd = child;
-                else
-                    w.rightInd = child;
-            }
-            return TRUE;
+    EditorWindow& w = *reinterpret_cast<EditorWindow*>(p);
+    std::wstring cls = ClassOf(child);
+    HWND parent = GetParent(child);
+    if (cls == L"RichEdit20W")
+        w.editor = child;
+    else if (cls == L"ToolbarWindow32")
+        w.toolbar = child;
+    else if (cls == L"msctls_statusbar32")
+        w.status = child;
+    else if (cls == L"QuilletPanel")
+        w.ruler = child;
+    else if (cls == L"ComboBox")
+        w.fontName = child;
+    else if (cls == L"Edit" && parent == w.toolbar)
+        w.fontSize = child;
+    else if (cls == L"QuilletLabel") {
+        // The markers sit at different heights: first-line above, left below, right lowest.
+        RECT rc;
+        GetWindowRect(child, &rc);
+        POINT pt = {rc.left, rc.top};
+        ScreenToClient(parent, &pt);
+        if (pt.y == 2)
+            w.firstInd = child;
+        else if (pt.y == 12)
+            w.leftInd = child;
+        else
+            w.rightInd = child;
+    }
+    return TRUE;
 }
 
 void Discover(EditorWindow& w) {
@@ -344,8 +345,8 @@ std::string WriteScratch(const std::string& name, const std::string& bytes) {
 
 std::string ReadBytes(const std::string& path) {
     std::string out;
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                           nullptr);
+    HANDLE h =
+        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     if (h == INVALID_HANDLE_VALUE)
         return out;
     char buf[65536];

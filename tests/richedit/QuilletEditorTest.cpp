@@ -58,8 +58,8 @@ DWORD CALLBACK ReadSource(DWORD_PTR cookie, LPBYTE buf, LONG want, LONG* got) {
 // The plain text of a rich-text file, read back by a control of the test's own.
 std::wstring TextOfRtf(const std::string& rtf) {
     LoadLibraryA("riched20.dll");
-    HWND edit = CreateWindowExW(0, RICHEDIT_CLASSW, nullptr, ES_MULTILINE, 0, 0, 100, 100, nullptr, nullptr,
-                                nullptr, nullptr);
+    HWND edit =
+        CreateWindowExW(0, RICHEDIT_CLASSW, nullptr, ES_MULTILINE, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
     SendMessageW(edit, EM_EXLIMITTEXT, 0, 0x7FFFFFF0);
     StreamSource src = {&rtf, 0};
     EDITSTREAM es = {};
@@ -113,7 +113,8 @@ TEST(QuilletEditor, CloseWithoutChangesLeavesFileAlone) {
         std::string path = WriteScratch(std::string("unchanged-") + c.name, c.bytes);
         FILETIME before = WriteTime(path);
         bool found = false;
-        bool result = RunEditor(path, [](EditorWindow& w) { w.Close(); }, &found);
+        bool result = RunEditor(
+            path, [](EditorWindow& w) { w.Close(); }, &found);
         ASSERT_TRUE(found) << c.name;
         EXPECT_FALSE(result) << c.name;
         EXPECT_EQ(c.bytes, ReadBytes(path)) << c.name;
@@ -129,7 +130,11 @@ TEST(QuilletEditor, TypingOneCharacterWritesRichText) {
     } cases[] = {
         {"plain text", kPlain, L"XHallo Welt\rZweite Zeile"},
         {"rich text", kRtf, L"XHallo Welt"},
-        {"binary", std::string("ab\x01\xFF" "cd", 6), L""},
+        {"binary",
+         std::string("ab\x01\xFF"
+                     "cd",
+                     6),
+         L""},
     };
     for (const Case& c : cases) {
         std::string path = WriteScratch(std::string("typed-") + c.name, c.bytes);
@@ -190,8 +195,10 @@ TEST(QuilletEditor, CopyAndCutFollowTheSelection) {
             const char* name;
             int from, to;
             bool enabled;
-        } cases[] = {{"empty at start", 0, 0, false}, {"three characters", 0, 3, true},
-                     {"empty inside", 5, 5, false}, {"all", 0, -1, true}};
+        } cases[] = {{"empty at start", 0, 0, false},
+                     {"three characters", 0, 3, true},
+                     {"empty inside", 5, 5, false},
+                     {"all", 0, -1, true}};
         for (const Case& c : cases) {
             w.Select(c.from, c.to);
             EXPECT_EQ(c.enabled, w.ButtonEnabled(kCopy)) << c.name;
@@ -351,8 +358,8 @@ TEST(QuilletEditor, StyleButtonsApplyToTheSelectionAndFollowIt) {
             const char* name;
             int image;
             DWORD effect;
-        } cases[] = {{"bold", kBold, CFE_BOLD}, {"italic", kItalic, CFE_ITALIC},
-                     {"underline", kUnderline, CFE_UNDERLINE}};
+        } cases[] = {
+            {"bold", kBold, CFE_BOLD}, {"italic", kItalic, CFE_ITALIC}, {"underline", kUnderline, CFE_UNDERLINE}};
         for (const Case& c : cases) {
             w.Select(0, 5);
             EXPECT_FALSE(w.ButtonDown(c.image)) << c.name << " before";

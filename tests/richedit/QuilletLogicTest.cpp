@@ -76,9 +76,9 @@ TEST(QuilletInput, WholeNumbers) {
         bool ok;
         int value;
     } cases[] = {
-        {L"12", true, 12},   {L"0", true, 0},      {L"-4", true, -4},         {L"+7", true, 7},
-        {L"", false, 0},     {L"abc", false, 0},   {L"12pt", false, 0},       {L" 12", false, 0},
-        {L"1.5", false, 0},  {L"-", false, 0},     {L"99999999999", false, 0},
+        {L"12", true, 12},  {L"0", true, 0},    {L"-4", true, -4},          {L"+7", true, 7},
+        {L"", false, 0},    {L"abc", false, 0}, {L"12pt", false, 0},        {L" 12", false, 0},
+        {L"1.5", false, 0}, {L"-", false, 0},   {L"99999999999", false, 0},
     };
     for (const Case& c : cases) {
         int v = -999;

@@ -23,7 +23,8 @@ int main(int argc, char** argv) {
     if (argc < 4)
         return 2;
     HMODULE dll = LoadLibraryA(argv[1]);
-    RichingProc riching = dll ? reinterpret_cast<RichingProc>(reinterpret_cast<void*>(GetProcAddress(dll, "RICHING"))) : nullptr;
+    RichingProc riching =
+        dll ? reinterpret_cast<RichingProc>(reinterpret_cast<void*>(GetProcAddress(dll, "RICHING"))) : nullptr;
     if (riching == nullptr)
         return 1;
     g_seconds = static_cast<DWORD>(atoi(argv[3]));
