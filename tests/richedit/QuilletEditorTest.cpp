@@ -213,6 +213,7 @@ TEST(QuilletEditor, CopyAndCutFollowTheSelection) {
 TEST(QuilletEditor, ClipboardContentEnablesPaste) {
     std::string path = WriteScratch("paste.txt", kPlain);
     RunEditor(path, [](EditorWindow& w) {
+        EXPECT_EQ(w.form, GetClipboardViewer()) << "the window is in the viewer chain while open";
         if (OpenClipboard(nullptr)) {
             EmptyClipboard();
             CloseClipboard();
@@ -577,4 +578,75 @@ TEST(QuilletEditor, PrintDialogOpensFromMenuAndToolbar) {
     });
     EXPECT_FALSE(result) << "printing changes nothing";
     EXPECT_EQ(kPlain, ReadBytes(path));
+}
+
+TEST(QuilletEditor, UndoAndTheFontDialog) {
+    std::string path = WriteScratch("undo-font.txt", "Hallo Welt\r\n");
+    RunEditor(path, [](EditorWindow& w) {
+        w.Select(0, 0);
+        w.Type(L"Q");
+        EXPECT_EQ("QHallo Welt", Narrow(w.EditorText()));
+        w.ClickButton(kUndo);
+        EXPECT_EQ("Hallo Welt", Narrow(w.EditorText())) << "undo button";
+
+        // The font dialog starts from the selection's font; confirming it keeps that font and returns
+        // the focus to the editor. (Arial, the editor's font, is not installed here: Tahoma is.)
+        w.Select(0, 5);
+        CHARFORMAT2W tahoma = {};
+        tahoma.cbSize = sizeof(tahoma);
+        tahoma.dwMask = CFM_FACE | CFM_SIZE | CFM_BOLD;
+        tahoma.dwEffects = CFE_BOLD;
+        tahoma.yHeight = 12 * 20;
+        lstrcpyW(tahoma.szFaceName, L"Tahoma");
+        SendMessageW(w.editor, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&tahoma));
+        w.Command(L"&Schrift");
+        HWND dlg = WaitForDialog(w);
+        ASSERT_NE(nullptr, dlg) << "font dialog";
+        Sleep(300);
+        ClickDialog(dlg, IDOK);
+        WaitForDialogGone(dlg);
+        Settle(w);
+        CHARFORMAT2W after = Selection(w);
+        EXPECT_STREQ(L"Tahoma", after.szFaceName);
+        EXPECT_EQ(12 * 20, after.yHeight);
+        EXPECT_TRUE(after.dwEffects & CFE_BOLD);
+        EXPECT_EQ(w.editor, w.FocusedWindow()) << "after the font dialog";
+        w.Close();
+    });
+}
+
+TEST(QuilletEditor, MenuShortCutsWorkThroughTheKeyboard) {
+    std::string path = WriteScratch("keys.txt", "Hallo Welt\r\n");
+    bool closed = false;
+    RunEditor(path, [&](EditorWindow& w) {
+        SetForegroundWindow(w.form);
+        Settle(w);
+        auto keys = [&](std::initializer_list<WORD> down) {
+            std::vector<INPUT> in;
+            for (WORD k : down) {
+                INPUT i = {};
+                i.type = INPUT_KEYBOARD;
+                i.ki.wVk = k;
+                in.push_back(i);
+            }
+            for (auto it = down.end(); it != down.begin();) {
+                INPUT i = {};
+                i.type = INPUT_KEYBOARD;
+                i.ki.wVk = *--it;
+                i.ki.dwFlags = KEYEVENTF_KEYUP;
+                in.push_back(i);
+            }
+            SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
+            Settle(w);
+        };
+        w.Select(0, 5);
+        keys({VK_CONTROL, 'X'});  // cut
+        EXPECT_EQ(" Welt", Narrow(w.EditorText())) << "Ctrl+X";
+        keys({VK_CONTROL, 'Z'});  // undo
+        EXPECT_EQ("Hallo Welt", Narrow(w.EditorText())) << "Ctrl+Z";
+        keys({VK_MENU, 'X'});  // exit
+        Sleep(200);
+        closed = !IsWindowVisible(w.form);
+    });
+    EXPECT_TRUE(closed) << "Alt+X";
 }
