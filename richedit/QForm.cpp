@@ -206,6 +206,8 @@ TForm::~TForm() {
     Components.clear();
     if (Accelerators != nullptr)
         DestroyAcceleratorTable(Accelerators);
+    if (Icon != nullptr)
+        DestroyIcon(Icon);
     if (Font != nullptr)
         DeleteObject(Font);
 }
@@ -276,6 +278,10 @@ bool TForm::Create() {
                              FDesc->Height, nullptr, nullptr, QuilletInstance(), this);
     if (Handle == nullptr)
         return false;
+    if (FDesc->IconSource != nullptr && (Icon = FDesc->IconSource()) != nullptr) {
+        SendMessageW(Handle, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(Icon));
+        SendMessageW(Handle, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(Icon));
+    }
     for (size_t i = 0; i < FCount; ++i)
         CreateComponent(&FComponents[i]);
     if (TComponent* menu = FindComponent(FDesc->Menu))

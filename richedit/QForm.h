@@ -85,6 +85,7 @@ struct TFormDesc {
     const wchar_t* FontName;
     int FontHeight;
     const char* Menu;
+    HICON (*IconSource)();  // draws the window's icon
     TNotifyEvent OnCreate, OnShow, OnClose, OnDestroy, OnResize, OnPaint;
 };
 
@@ -146,6 +147,7 @@ public:
     HWND Handle = nullptr;
     HFONT Font = nullptr;
     HACCEL Accelerators = nullptr;
+    HICON Icon = nullptr;  // owned
     int ModalResult = 0;
     bool Releasing = false;
     std::vector<TComponent*> Components;  // owned

@@ -105,6 +105,7 @@ const TFormDesc kFormWin_RE = {
     L"MS Sans Serif",
     -11,
     "MainMenu",
+    CreateEditorIcon,
     EV(FormCreate),
     EV(FormShow),
     EV(FormClose),

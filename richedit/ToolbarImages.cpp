@@ -179,3 +179,39 @@ HIMAGELIST CreateToolbarImages() {
     DeleteObject(strip);
     return list;
 }
+
+HICON CreateEditorIcon() {
+    const int size = 32;
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP color = CreateCompatibleBitmap(screen, size, size);
+    ReleaseDC(nullptr, screen);
+    HBITMAP mask = CreateBitmap(size, size, 1, 1, nullptr);
+    HGDIOBJ old = SelectObject(dc, color);
+    RECT all = {0, 0, size, size};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    TPainter p = {dc, 0, 0};
+    p.Box(5, 2, 20, 28, kPaper, kInk);
+    for (int y = 8; y < 26; y += 4)
+        p.Line(8, y, 21, y, kGrey);
+    POINT quill[] = {{29, 1}, {31, 3}, {17, 22}, {14, 24}, {15, 20}};
+    p.Shape(quill, 5, RGB(200, 40, 40), kInk);
+    // Mask: white (transparent) where the colour bitmap stayed black.
+    HDC mdc = CreateCompatibleDC(nullptr);
+    HGDIOBJ oldMask = SelectObject(mdc, mask);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x)
+            SetPixel(mdc, x, y, GetPixel(dc, x, y) == RGB(0, 0, 0) ? RGB(255, 255, 255) : RGB(0, 0, 0));
+    SelectObject(mdc, oldMask);
+    DeleteDC(mdc);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    ICONINFO ii = {};
+    ii.fIcon = TRUE;
+    ii.hbmMask = mask;
+    ii.hbmColor = color;
+    HICON icon = CreateIconIndirect(&ii);
+    DeleteObject(mask);
+    DeleteObject(color);
+    return icon;
+}

@@ -154,3 +154,17 @@ TEST(QuilletImages, FourteenDistinctPictures) {
     DeleteObject(bmp);
     DeleteDC(dc);
 }
+
+TEST(QuilletImages, WindowIcon) {
+    HICON icon = CreateEditorIcon();
+    ASSERT_NE(nullptr, icon);
+    ICONINFO ii = {};
+    ASSERT_TRUE(GetIconInfo(icon, &ii));
+    BITMAP bm = {};
+    GetObjectW(ii.hbmColor, sizeof(bm), &bm);
+    EXPECT_EQ(32, bm.bmWidth);
+    EXPECT_EQ(32, bm.bmHeight);
+    DeleteObject(ii.hbmColor);
+    DeleteObject(ii.hbmMask);
+    DestroyIcon(icon);
+}
