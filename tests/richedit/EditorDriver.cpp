@@ -1,5 +1,6 @@
 #include "EditorDriver.h"
 #include <commctrl.h>
+#include <gtest/gtest.h>
 #include <richedit.h>
 #include <atomic>
 #include <thread>
@@ -273,6 +274,7 @@ void WaitForDialogGone(HWND dialog, DWORD timeoutMs) {
 bool RunEditor(const std::string& path, const std::function<void(EditorWindow&)>& drive, bool* found) {
     RichingProc riching = Riching();
     if (riching == nullptr) {
+        ADD_FAILURE() << "Quillet.dll or its export RICHING not found";
         if (found)
             *found = false;
         return false;
@@ -312,6 +314,8 @@ bool RunEditor(const std::string& path, const std::function<void(EditorWindow&)>
     bool result = (riching(path.c_str()) & 0xFF) != 0;
     finished = true;
     driver.join();
+    if (!windowFound)
+        ADD_FAILURE() << "the window \"Kurzbrief bearbeiten\" did not appear for " << path;
     if (found)
         *found = windowFound;
     return result;
