@@ -556,8 +556,7 @@ TEST(QuilletEditor, LargeFileSurvivesAnEdit) {
 }
 
 TEST(QuilletEditor, PrintDialogOpensFromMenuAndToolbar) {
-    // The job itself is not checked here: in this environment the driven print dialog returns as
-    // cancelled, and this Wine lays out no text for printing anyway (its EM_FORMATRANGE is a stub).
+    // Both ways in, cancelled: nothing is printed and the editor takes input again.
     std::string path = WriteScratch("print-me.txt", kPlain);
     bool result = RunEditor(path, [](EditorWindow& w) {
         for (int fromMenu = 1; fromMenu >= 0; --fromMenu) {
@@ -578,6 +577,51 @@ TEST(QuilletEditor, PrintDialogOpensFromMenuAndToolbar) {
     });
     EXPECT_FALSE(result) << "printing changes nothing";
     EXPECT_EQ(kPlain, ReadBytes(path));
+}
+
+TEST(QuilletEditor, ConfirmedPrintDialogPrintsAJobTitledWithTheDocumentPath) {
+    // The test printer's port is FILE:, so a job without an output file lands in a file named "FILE:" in
+    // the printing process's current directory. This Wine lays out no text for printing (its
+    // EM_FORMATRANGE is a stub), so the page itself may be blank; the job, its title and its page are real.
+    std::string path = WriteScratch("Kurzbrief an Frau Meier.txt", kPlain);
+    char oldDir[MAX_PATH] = "";
+    GetCurrentDirectoryA(MAX_PATH, oldDir);
+    ASSERT_TRUE(SetCurrentDirectoryA(ScratchDir().c_str()));
+    DeleteFileA("FILE:");
+    bool result = RunEditor(path, [](EditorWindow& w) {
+        w.Command(L"&Drucken");
+        HWND dlg = WaitForDialog(w, 30000);  // the first print dialog loads the printer driver
+        ASSERT_NE(nullptr, dlg) << "print dialog";
+        Sleep(500);
+        HWND ok = GetDlgItem(dlg, IDOK);
+        ASSERT_NE(nullptr, ok) << "the print dialog's OK button";
+        // Posted to the button itself: the print dialog's modal loop dispatches it.
+        PostMessageW(ok, BM_CLICK, 0, 0);
+        WaitForDialogGone(dlg, 30000);
+        EXPECT_FALSE(IsWindow(dlg) && IsWindowVisible(dlg)) << "OK closed the print dialog";
+        Settle(w);  // the job is printed on the editor's thread once the dialog has closed
+        EXPECT_TRUE(IsWindowEnabled(w.form)) << "the editor takes input again";
+        w.Close();
+    });
+    std::string ps = ReadBytes("FILE:");
+    DeleteFileA("FILE:");
+    SetCurrentDirectoryA(oldDir);
+    EXPECT_FALSE(result) << "printing changes nothing";
+    EXPECT_EQ(kPlain, ReadBytes(path));
+    ASSERT_FALSE(ps.empty()) << "no print job arrived";
+    EXPECT_EQ(0u, ps.find("%!PS")) << "the job is PostScript";
+    // The last DSC comment of that name (the page count comes "(atend)" first, in the trailer last).
+    auto dsc = [&ps](const std::string& key) {
+        size_t at = ps.rfind("\n" + key + " ");
+        if (at == std::string::npos)
+            return std::string("(missing)");
+        at += key.size() + 2;
+        return ps.substr(at, ps.find_first_of("\r\n", at) - at);
+    };
+    EXPECT_EQ(path, dsc("%%Title:")) << "the job's title";
+    EXPECT_NE(std::string::npos, ps.find("\n%%Page: 1 1")) << "a page was printed";
+    EXPECT_EQ("1", dsc("%%Pages:")) << "two lines print on one page, no blank ones after";
+    EXPECT_NE(std::string::npos, ps.find("\n%%EOF")) << "the document was ended";
 }
 
 TEST(QuilletEditor, UndoAndTheFontDialog) {
