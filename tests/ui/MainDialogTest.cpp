@@ -189,3 +189,38 @@ TEST_F(MainDialogTest, RunningRuntimeServerSwitchesTheFormatButtonOffUnlessStore
 }
 
 }  // namespace
+
+#include "audio/SoundDevice.h"
+#include "fakes/FakeDirectSound.h"
+#include "sources/SourceSet.h"
+
+namespace {
+
+// A run's source set still open when the program is left: both ways out shut it down, and every device
+// object obtained for it is released.
+TEST_F(MainDialogTest, ExitAndCloseShutDownAnOpenSourceSet) {
+    ::SetCurrentDirectoryA(m_szOldDir);  // the staged folder, with the recordings
+    SoundDeviceFactory saved = g_pfnCreateSoundDevice;
+    g_pfnCreateSoundDevice = fakeds::CreateDevice;
+    for (int viaClose = 0; viaClose < 2; ++viaClose) {
+        const char* how = viaClose ? "close" : "E&xit";
+        fakeds::Reset();
+        OpenDialog();
+        m_pDlg->m_pSources = new CSourceSet;
+        ASSERT_EQ(S_OK, m_pDlg->m_pSources->InitRenderer(m_pDlg->m_hWnd, nullptr, 0, nullptr)) << how;
+        m_pDlg->m_pSources->StartMixingSource(0, 1);
+        EXPECT_GT(fakeds::LiveObjects(), 0) << how;
+        if (viaClose) {
+            ::SendMessageA(m_pDlg->m_hWnd, WM_CLOSE, 0, 0);
+            testsupport::PumpMessages(50);
+        } else {
+            Command(ID_FILE_EXIT);
+        }
+        EXPECT_EQ(nullptr, m_pDlg->m_pSources) << how;
+        EXPECT_EQ(0, fakeds::LiveObjects()) << how << ": " << fakeds::Dump();
+        CloseDialog();
+    }
+    g_pfnCreateSoundDevice = saved;
+}
+
+}  // namespace
