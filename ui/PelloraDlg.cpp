@@ -13,6 +13,8 @@ ON_WM_CLOSE()
 ON_COMMAND(ID_FILE_EXIT, OnExit)
 ON_COMMAND(ID_HELP_ABOUT, OnAbout)
 ON_BN_CLICKED(IDC_FORMAT, OnOutputFormat)
+ON_WM_TIMER()
+ON_BN_CLICKED(IDC_BEGIN_PROFILING, OnBeginProfiling)
 END_MESSAGE_MAP()
 
 CPelloraDlg::CPelloraDlg(CWnd* pParent) : CDialog(IDD_PELLORA_DIALOG, pParent), m_dlgOutputFormat(nullptr) {

@@ -113,10 +113,15 @@ public:
     // Driver and output selection.
 
     // Test clock (timers 1 and 2).
+    void OnTimer(UINT_PTR nIDEvent);
 
     // Room display.
 
     // Processor description and profiler panel.
+    void OnBeginProfiling();
+    void UpdateCpuUse();
+    void Update2DCounts();
+    void Update3DCounts();
 
     // MIDI.
 
