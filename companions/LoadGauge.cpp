@@ -82,10 +82,10 @@ LRESULT CALLBACK GaugeProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_CREATE: {
             RECT client;
             ::GetClientRect(hWnd, &client);
-            g_state.hText = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFT, 6, 4,
-                                              client.right - 12, client.bottom - 8, hWnd,
-                                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTextId)),
-                                              reinterpret_cast<LPCREATESTRUCTA>(lParam)->hInstance, nullptr);
+            g_state.hText =
+                ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFT, 6, 4, client.right - 12,
+                                  client.bottom - 8, hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTextId)),
+                                  reinterpret_cast<LPCREATESTRUCTA>(lParam)->hInstance, nullptr);
             ::SendMessageA(g_state.hText, WM_SETFONT, reinterpret_cast<WPARAM>(g_state.hFont), FALSE);
             Refresh();
             ::SetTimer(hWnd, kTimerId, 1000, nullptr);
@@ -128,9 +128,9 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int showCommand) {
     RECT frame = {0, 0, 300, 8 + 16 * LineCount(g_state.options)};
     DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     ::AdjustWindowRectEx(&frame, style, FALSE, WS_EX_TOOLWINDOW);
-    HWND hWnd = ::CreateWindowExA(WS_EX_TOOLWINDOW, kClassName, kTitle, style, CW_USEDEFAULT, CW_USEDEFAULT,
-                                  frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, hInstance,
-                                  nullptr);
+    HWND hWnd =
+        ::CreateWindowExA(WS_EX_TOOLWINDOW, kClassName, kTitle, style, CW_USEDEFAULT, CW_USEDEFAULT,
+                          frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, hInstance, nullptr);
     if (hWnd == nullptr) {
         if (g_state.pSound != nullptr)
             g_state.pSound->Release();

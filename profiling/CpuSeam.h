@@ -5,7 +5,7 @@
 #include <windows.h>
 
 struct CpuSeam {
-    bool (*HasCpuid)();  // the ID bit of the flags register can be changed
+    bool (*HasCpuid)();                                      // the ID bit of the flags register can be changed
     void (*Cpuid)(unsigned int leaf, unsigned int regs[4]);  // eax, ebx, ecx, edx
     // Family of a processor without CPUID (0, 2, 3 or 4), setting *pbNonIntel by the division test.
     // Null where such a processor cannot exist (64-bit builds).
@@ -14,7 +14,7 @@ struct CpuSeam {
     BOOL (*QueryFrequency)(LARGE_INTEGER* pFrequency);
     BOOL (*QueryCounter)(LARGE_INTEGER* pCount);
     void (*RunTimingLoop)();  // 4000 iterations of bit-scan, 16-bit decrement, conditional jump
-    int (*GetPriority)();  // of the calling thread; THREAD_PRIORITY_ERROR_RETURN when unreadable
+    int (*GetPriority)();     // of the calling thread; THREAD_PRIORITY_ERROR_RETURN when unreadable
     BOOL (*SetPriority)(int priority);
     unsigned int (*ReadClockSeconds)();  // seconds of the real-time clock, 0-59
     unsigned long long (*TotalPhysicalBytes)();

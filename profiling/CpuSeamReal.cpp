@@ -169,21 +169,14 @@ void ReadSystemInfoReal(SYSTEM_INFO* pInfo) {
 }  // namespace
 
 const CpuSeam g_realCpuSeam = {
-    HasCpuidReal,
-    CpuidReal,
+    HasCpuidReal,       CpuidReal,
 #if defined(__i386__)
     LegacyFamilyReal,
 #else
     nullptr,
 #endif
-    ReadTimeStampReal,
-    QueryFrequencyReal,
-    QueryCounterReal,
-    RunTimingLoopReal,
-    GetPriorityReal,
-    SetPriorityReal,
-    ReadClockSecondsReal,
-    TotalPhysicalBytesReal,
+    ReadTimeStampReal,  QueryFrequencyReal, QueryCounterReal,     RunTimingLoopReal,
+    GetPriorityReal,    SetPriorityReal,    ReadClockSecondsReal, TotalPhysicalBytesReal,
     ReadSystemInfoReal,
 };
 

@@ -5,15 +5,15 @@
 
 // Result of a clock measurement; all four 0 when no measurement could be made.
 struct FreqInfo {
-    unsigned int nCycles;  // clock cycles counted (or assumed) during the measurement
+    unsigned int nCycles;        // clock cycles counted (or assumed) during the measurement
     unsigned int nMicroseconds;  // elapsed time of the measurement
-    unsigned int nRawMHz;  // truncated
-    unsigned int nNormMHz;  // rounded as the method prescribes
+    unsigned int nRawMHz;        // truncated
+    unsigned int nNormMHz;       // rounded as the method prescribes
 };
 
 extern int g_bNonIntel;  // 1 once a vendor other than Intel has been seen; never cleared by the vendor check
 extern const unsigned int g_anLoopCycles[12];  // cycles of one timing-loop iteration, by family
-extern unsigned int g_nLastClockMHz;  // the clock MeasureClockMHz last found (handed to cpuspeed2)
+extern unsigned int g_nLastClockMHz;           // the clock MeasureClockMHz last found (handed to cpuspeed2)
 
 const unsigned int kLoopIterations = 4000;
 const unsigned int kFeatureTsc = 1u << 4;

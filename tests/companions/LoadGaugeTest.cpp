@@ -18,7 +18,7 @@ TEST(LoadGaugeOptions, WordsInAnyCombinationAndNoneMeansAll) {
         {"LoadGauge.exe -3dhw\t-2DHW", false, false, true, true},
         {"\"C:\\Program Files\\Pellora\\LoadGauge.exe\" -RAM", false, true, false, false},
         {"\"C:\\a -CPU\\LoadGauge.exe\" -RAM", false, true, false, false},  // words inside the path do not count
-        {"LoadGauge.exe -CPUX -RAM", false, true, false, false},  // unknown words are ignored
+        {"LoadGauge.exe -CPUX -RAM", false, true, false, false},            // unknown words are ignored
         {"LoadGauge.exe -bogus", true, true, true, true},
     };
     for (const auto& c : cases) {
@@ -112,8 +112,8 @@ TEST(LoadGaugeProgram, ShowsTheChosenMeasurementsEverySecondAndClosesWithCodeZer
         STARTUPINFOA si = {};
         si.cb = sizeof(si);
         PROCESS_INFORMATION pi = {};
-        ASSERT_TRUE(::CreateProcessA("LoadGauge.exe", &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                                     &si, &pi))
+        ASSERT_TRUE(
+            ::CreateProcessA("LoadGauge.exe", &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
             << commandLine;
         GaugeWindow g = {pi.dwProcessId, nullptr};
         for (int i = 0; i < 200 && g.found == nullptr; ++i) {

@@ -16,7 +16,7 @@ void Cpuid(unsigned int leaf, unsigned int regs[4]) {
     if (leaf == 0) {
         char v[12] = {};
         std::memcpy(v, g_fake->strVendor.data(), g_fake->strVendor.size() < 12 ? g_fake->strVendor.size() : 12);
-        std::memcpy(&regs[1], v, 4);  // EBX
+        std::memcpy(&regs[1], v, 4);      // EBX
         std::memcpy(&regs[3], v + 4, 4);  // EDX
         std::memcpy(&regs[2], v + 8, 4);  // ECX
         regs[0] = 1;
@@ -95,9 +95,9 @@ void ReadSystemInfo(SYSTEM_INFO* p) {
     p->dwProcessorType = g_fake->nProcessorType;
 }
 
-const CpuSeam kFakeSeam = {HasCpuid,      Cpuid,       LegacyFamily, ReadTimeStamp,
-                           QueryFrequency, QueryCounter, RunTimingLoop, GetPriority,
-                           SetPriority,    ReadClockSeconds, TotalPhysicalBytes, ReadSystemInfo};
+const CpuSeam kFakeSeam = {HasCpuid,           Cpuid,         LegacyFamily, ReadTimeStamp, QueryFrequency,
+                           QueryCounter,       RunTimingLoop, GetPriority,  SetPriority,   ReadClockSeconds,
+                           TotalPhysicalBytes, ReadSystemInfo};
 
 }  // namespace
 

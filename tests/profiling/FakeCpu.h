@@ -12,20 +12,20 @@ struct FakeCpu {
     std::string strVendor = "GenuineIntel";
     unsigned int nFamily = 6;
     unsigned int nFeatures = (1u << 4) | (1u << 23);  // time-stamp counter and MMX
-    unsigned int nLegacyFamily = 4;  // without CPUID: the family the flag tests find
+    unsigned int nLegacyFamily = 4;                   // without CPUID: the family the flag tests find
     int bLegacyNonIntel = 0;
 
     BOOL bFrequencyOk = TRUE;
     long long nFrequency = 10000000;  // 10 MHz: one tick is 0.1 microsecond
-    unsigned int nCounterStep = 50;  // ticks per counter read
+    unsigned int nCounterStep = 50;   // ticks per counter read
     unsigned long long nCounter = 0;
     std::vector<unsigned int> anLoopTicks = {610};  // ticks of each timing-loop run, the last repeated
     size_t nLoopRuns = 0;
 
     // Time-stamp rate in hundredths of MHz, per pass; the last entry is repeated.
     std::vector<unsigned int> anPassRate = {20000};
-    size_t nPass = 0;  // passes begun (raises to time-critical)
-    unsigned long long nStampMilli = 0;  // time-stamp counter in thousandths of a cycle
+    size_t nPass = 0;                      // passes begun (raises to time-critical)
+    unsigned long long nStampMilli = 0;    // time-stamp counter in thousandths of a cycle
     unsigned long long nStampCounter = 0;  // counter value the stamp was last brought up to
     size_t nStampReads = 0;
     unsigned long long nStampJump = 0;  // added by every read after the first one (clock-method tests)

@@ -31,9 +31,7 @@ protected:
     }
     void Tick(UINT_PTR id) { ::SendMessageA(m_pDlg->m_hWnd, WM_TIMER, id, 0); }
     std::string Text(int id) { return m_pDlg->GetDlgItemText(id); }
-    bool Checked(int id) {
-        return (::GetMenuState(::GetMenu(m_pDlg->m_hWnd), id, MF_BYCOMMAND) & MF_CHECKED) != 0;
-    }
+    bool Checked(int id) { return (::GetMenuState(::GetMenu(m_pDlg->m_hWnd), id, MF_BYCOMMAND) & MF_CHECKED) != 0; }
 
     RegistryGuard m_registry;
     FakeCpu m_cpu;
@@ -129,8 +127,12 @@ TEST(ProfilerOptions, OptionWordsInTheirOrderWithTheirBlanks) {
         ProfileOptions options;  // bCpuUse, b2DHW, b3DHW, bRamUse
         const char* words;
     } cases[] = {
-        {{1, 1, 1, 1}, " -CPU  -RAM -2DHW  -3DHW"}, {{0, 0, 1, 1}, " -RAM -3DHW"}, {{0, 0, 0, 0}, ""},
-        {{1, 0, 0, 0}, " -CPU "}, {{0, 1, 0, 0}, " -2DHW "}, {{1, 1, 0, 0}, " -CPU  -2DHW "},
+        {{1, 1, 1, 1}, " -CPU  -RAM -2DHW  -3DHW"},
+        {{0, 0, 1, 1}, " -RAM -3DHW"},
+        {{0, 0, 0, 0}, ""},
+        {{1, 0, 0, 0}, " -CPU "},
+        {{0, 1, 0, 0}, " -2DHW "},
+        {{1, 1, 0, 0}, " -CPU  -2DHW "},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.words, ProfilerOptionString(c.options)) << "'" << c.words << "'";

@@ -6,8 +6,8 @@
 namespace {
 
 std::string Describe(const FreqInfo& f) {
-    return "{" + std::to_string(f.nCycles) + ", " + std::to_string(f.nMicroseconds) + ", " +
-           std::to_string(f.nRawMHz) + ", " + std::to_string(f.nNormMHz) + "}";
+    return "{" + std::to_string(f.nCycles) + ", " + std::to_string(f.nMicroseconds) + ", " + std::to_string(f.nRawMHz) +
+           ", " + std::to_string(f.nNormMHz) + "}";
 }
 
 bool AllZero(const FreqInfo& f) {
@@ -60,10 +60,8 @@ TEST(ProcessorIdentity, WithoutCpuidTheFlagTestsDecideAndTheLoopMethodMeasures) 
         unsigned short expectedFamily;
         unsigned int expectedCycles;  // of cpuspeed(0, 0); 0 = no measurement
     } cases[] = {
-        {"8086", 0, 0, 0, 0},
-        {"80286", 2, 0, 2, 0},
-        {"80386", 3, 0, 3, 115 * 4000},
-        {"80486 without CPUID", 4, 0, 4, 47 * 4000},
+        {"8086", 0, 0, 0, 0},           {"80286", 2, 0, 2, 0},
+        {"80386", 3, 0, 3, 115 * 4000}, {"80486 without CPUID", 4, 0, 4, 47 * 4000},
         {"Cyrix 486", 4, 1, 0x8004, 0},
     };
     for (const Case& c : cases) {
@@ -180,8 +178,8 @@ TEST(ClockLoopMethod, QuotientRoundsUpWhenTheRemainderExceedsHalf) {
     } cases[] = {
         {1, 30, 1333, 1333},  // 4000 / 3 = 1333.33
         {2, 30, 2666, 2667},  // 8000 / 3 = 2666.67
-        {1, 80, 500, 500},  // 4000 / 8 exactly
-        {1, 70, 571, 571},  // 571.43
+        {1, 80, 500, 500},    // 4000 / 8 exactly
+        {1, 70, 571, 571},    // 571.43
     };
     for (const auto& c : cases) {
         FakeCpu cpu;

@@ -19,7 +19,8 @@ TEST(ProfilerHandOver, StartsTheProfilerWithTheChosenWordsAndEndsWithCodeZero) {
         {"all four", {}, "./LoadGauge.exe  -CPU  -RAM -2DHW  -3DHW"},
         {"RAM and 3D", {ID_PROFILE_CPU, ID_PROFILE_2DHW}, "./LoadGauge.exe  -RAM -3DHW"},
         {"none", {ID_PROFILE_CPU, ID_PROFILE_RAM, ID_PROFILE_2DHW, ID_PROFILE_3DHW}, "./LoadGauge.exe "},
-        {"CPU off and on, Pick App", {ID_PROFILE_CPU, ID_PROFILE_PICKAPP, ID_PROFILE_CPU, ID_PROFILE_3DHW},
+        {"CPU off and on, Pick App",
+         {ID_PROFILE_CPU, ID_PROFILE_PICKAPP, ID_PROFILE_CPU, ID_PROFILE_3DHW},
          "./LoadGauge.exe  -CPU  -RAM -2DHW "},
     };
     RegistryGuard registry;

@@ -160,8 +160,8 @@ bool StartPellora(const std::string& workingDir, PelloraProcess* p) {
 
 void SendCommand(const PelloraProcess& p, int id, int code) {
     DWORD_PTR result = 0;
-    ::SendMessageTimeoutA(p.hDialog, WM_COMMAND, MAKEWPARAM(id, code), (LPARAM)::GetDlgItem(p.hDialog, id),
-                          SMTO_NORMAL, 10000, &result);
+    ::SendMessageTimeoutA(p.hDialog, WM_COMMAND, MAKEWPARAM(id, code), (LPARAM)::GetDlgItem(p.hDialog, id), SMTO_NORMAL,
+                          10000, &result);
 }
 
 bool InChildProcess() {
