@@ -1,5 +1,6 @@
 // Start-up of the main dialog, in the order the program depends on.
 #include "WinApp.h"
+#include "profiling/ProcessorInfo.h"
 #include "resources/resource.h"
 #include "settings/PrimaryFormat.h"
 #include "settings/SettingsStore.h"
@@ -62,7 +63,8 @@ BOOL CPelloraDlg::OnInitDialog() {
     // 9. MIDI devices.
     FillMidiList();
 
-    // 11. Line break, run flag and timer 1 (the machine description joins with processor measurement).
+    // 11. Machine description, line break, run flag and timer 1.
+    SetDlgItemText(IDC_SYSTEM_INFO, DescribeSystem().c_str());
     g_pszLineBreak = "\r\n";
     m_bTesting = 0;
     SetTimer(1, 1000);

@@ -33,5 +33,12 @@ public:
     void OnPrintLog();
     void OnInstructions();
 
+    // Profile Options menu.
+    void OnShowCpuUse();
+    void OnShowRamUse();
+    void OnShow2DHW();
+    void OnShow3DHW();
+    void CopyProfileFlagsToDialog();
+
     DECLARE_MESSAGE_MAP()
 };

@@ -114,12 +114,17 @@ public:
     // Driver and output selection.
 
     // Test clock (timers 1 and 2).
+    void OnTimer(UINT_PTR nIDEvent);
 
     // Room display.
     void CreateRoomDisplay();
     void UpdateRoomDisplay(const D3DVECTOR& position, const D3DVECTOR& cone, int nListPosition, float fProgress);
 
     // Processor description and profiler panel.
+    void OnBeginProfiling();
+    void UpdateCpuUse();
+    void Update2DCounts();
+    void Update3DCounts();
 
     // MIDI.
     void FillMidiList();
