@@ -1,8 +1,3 @@
-// The open-buffer counters the profiler panel shows. The source set keeps them as it opens and closes
-// buffers, and defines them.
+// The open-buffer counters the profiler panel shows: kept and defined by the source set.
 #pragma once
-
-extern unsigned int g_nHW2DBuffers;
-extern unsigned int g_nHW3DBuffers;
-extern unsigned int g_nSW2DBuffers;
-extern unsigned int g_nSW3DBuffers;
+#include "sources/SourceSet.h"
