@@ -57,10 +57,13 @@ BOOL CPelloraDlg::OnInitDialog() {
     // 7. Which optional controls are offered.
     ApplyOverridesToControls();
 
-    // 8. and 10. Analysis flag, driver list: added with the engine and driver selection.
+    // 8. Analysis flag: added with the engine.
 
     // 9. MIDI devices.
     FillMidiList();
+
+    // 10. Driver list.
+    FillDriverList();
 
     // 11. Line break, run flag and timer 1 (the machine description joins with processor measurement).
     g_pszLineBreak = "\r\n";
