@@ -1,6 +1,7 @@
 // The runtime compatibility check: the maker's name in the version block of the installed runtime.
 #include <cstdio>
 #include <string>
+#include <vector>
 #include "settings/SettingsStore.h"
 
 const char* g_pszRuntimeFileOverride = nullptr;
@@ -20,9 +21,15 @@ std::string ReadVersionString(const BYTE* block, const char* key, const char* na
 }  // namespace
 
 int CheckRuntimeFile(const char* path) {
-    // The runtime's block fits in 1024 bytes; a larger block is read as far as it goes.
-    BYTE block[1024] = {};
-    if (!::GetFileVersionInfoA(path, 0, sizeof(block), block))
+    // The buffer takes the size the system asks for: reading the names through the ANSI calls converts
+    // them into space after the block, which a fixed 1024 bytes does not leave for the runtime's block.
+    DWORD handle = 0;
+    const DWORD size = ::GetFileVersionInfoSizeA(path, &handle);
+    if (size == 0)
+        return 0;
+    std::vector<BYTE> buffer(size + 1024);
+    BYTE* block = buffer.data();
+    if (!::GetFileVersionInfoA(path, 0, (DWORD)buffer.size(), block))
         return 0;
     char key[16];
     std::snprintf(key, sizeof(key), "%04X04B0", (unsigned)::GetUserDefaultLangID());
