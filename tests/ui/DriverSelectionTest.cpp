@@ -391,3 +391,35 @@ TEST_F(DriverSelectionTest, ChoiceDuringARunStopsItAndClearsThePaneFirst) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(DriverProbeFatalTest, DriverOpenedByNeitherRouteEndsTheProgramAfterItsCleanUp) {
+    testsupport::DeleteKeyTree(kPelloraKey);
+    char tmp[MAX_PATH];
+    ::GetTempPathA(MAX_PATH, tmp);
+    const std::string out = std::string(tmp) + "probefatal-boxes.txt";
+    ::DeleteFileA(out.c_str());
+    std::string cmd = "\"" + ModuleDir() + "probefatal.exe\" \"" + out + "\"";
+    std::vector<char> line(cmd.begin(), cmd.end());
+    line.push_back('\0');
+    STARTUPINFOA si = {};
+    si.cb = sizeof(si);
+    PROCESS_INFORMATION pi = {};
+    ASSERT_TRUE(::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
+    ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(pi.hProcess, 30000));
+    DWORD code = 0;
+    ::GetExitCodeProcess(pi.hProcess, &code);
+    ::CloseHandle(pi.hProcess);
+    ::CloseHandle(pi.hThread);
+    EXPECT_EQ((DWORD)-1, code);
+    const std::string boxes = testsupport::ReadFileBytes(out.c_str());
+    EXPECT_TRUE(Contains(boxes, "audio: ")) << "the device layer's box first:\n" << boxes;
+    EXPECT_TRUE(Contains(boxes, "app: Failed to get Tazro or DirectSound...Exiting.\n")) << boxes;
+    // The exit clean-up ran: the feature flags were written back.
+    EXPECT_TRUE(testsupport::ValueExists(kPelloraKey, "bOverrideThreading"));
+    ::DeleteFileA(out.c_str());
+    testsupport::DeleteKeyTree(kPelloraKey);
+}
+
+}  // namespace
