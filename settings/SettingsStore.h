@@ -31,4 +31,13 @@ public:
                          int m16B44K2C);
     bool WriteOverrides(OverrideFlags flags);
     int ReadOverrides(OverrideFlags* pFlags);
+    // Whether the Tazro runtime in the system directory is the maker's: 1 verified, 0 failed, -1 not
+    // verifiable.
+    int CheckRuntimeCompatibility();
 };
+
+// The runtime file the compatibility check reads; null (the default) is TAZRO.DLL of the system
+// directory. Tests point it at files with a version block of their choosing.
+extern const char* g_pszRuntimeFileOverride;
+// The check on one file's version block (1, 0, -1 as above).
+int CheckRuntimeFile(const char* path);

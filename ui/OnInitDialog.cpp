@@ -5,6 +5,7 @@
 #include "settings/PrimaryFormat.h"
 #include "settings/SettingsStore.h"
 #include "sources/SourceSet.h"
+#include "ui/CapabilityReport.h"
 #include "ui/PelloraDlg.h"
 #include "ui/RuntimeServer.h"
 
@@ -58,13 +59,19 @@ BOOL CPelloraDlg::OnInitDialog() {
     // 7. Which optional controls are offered.
     ApplyOverridesToControls();
 
-    // 8. and 10. Analysis flag, driver list: added with the engine and driver selection.
+    // 8. Analysis flag: added with the engine.
 
     // 9. MIDI devices.
     FillMidiList();
 
+    // 10. Driver list.
+    FillDriverList();
+
     // 11. Machine description, line break, run flag and timer 1.
     SetDlgItemText(IDC_SYSTEM_INFO, DescribeSystem().c_str());
+    g_bDSAccel = 0;
+    g_bDS3DAccel = 0;
+    g_nTazroStatus = 0;
     g_pszLineBreak = "\r\n";
     m_bTesting = 0;
     SetTimer(1, 1000);

@@ -112,6 +112,18 @@ public:
     void OnOutputFormat();
 
     // Driver and output selection.
+    void FillDriverList();
+    void OnDriverDropDown();
+    void OnDriverCloseUp();
+    void OnDriverSelEndCancel();
+    void ReportCapabilities(const char* description);
+    void OnOutputDropDown();
+    void OnOutputCloseUp();
+    void OnOutputSelEndCancel();
+    int GetOutputModeChoice();
+    void ProbeDriver(int entry, const std::string& description);
+    void StopRunForNewDriver();
+    int SelectedDriverEntry();  // table entry of the selected item, -1 for none
 
     // Test clock (timers 1 and 2).
     void OnTimer(UINT_PTR nIDEvent);
