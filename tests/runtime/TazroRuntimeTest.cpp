@@ -32,16 +32,7 @@ std::string TestDir() {
     return dir.substr(0, dir.find_last_of("\\/") + 1);
 }
 
-bool CallExport(const std::string& dll, const char* name) {
-    HMODULE module = ::LoadLibraryA(dll.c_str());
-    if (module == nullptr)
-        return false;
-    typedef HRESULT(STDAPICALLTYPE * Fn)();
-    Fn fn = reinterpret_cast<Fn>(reinterpret_cast<void*>(::GetProcAddress(module, name)));
-    HRESULT hr = fn != nullptr ? fn() : E_FAIL;
-    ::FreeLibrary(module);
-    return hr == S_OK;
-}
+using testsupport::CallExport;
 
 void Configure(DWORD hw2D, DWORD hw3D, const char* speakers = "", const char* formats = "") {
     testsupport::WriteDword(TAZRO_EMULATION_KEY, "HW2DVoices", hw2D);

@@ -177,6 +177,17 @@ bool ValueExists(const char* path, const char* name) {
     return r == ERROR_SUCCESS;
 }
 
+bool CallExport(const std::string& dll, const char* name) {
+    HMODULE module = ::LoadLibraryA(dll.c_str());
+    if (module == nullptr)
+        return false;
+    typedef HRESULT(STDAPICALLTYPE * Fn)();
+    Fn fn = reinterpret_cast<Fn>(reinterpret_cast<void*>(::GetProcAddress(module, name)));
+    HRESULT hr = fn != nullptr ? fn() : E_FAIL;
+    ::FreeLibrary(module);
+    return hr == S_OK;
+}
+
 std::string ReadFileBytes(const char* path) {
     std::string out;
     FILE* f = std::fopen(path, "rb");

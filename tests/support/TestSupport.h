@@ -66,6 +66,10 @@ bool ReadString(const char* path, const char* name, std::string* value);
 void WriteDword(const char* path, const char* name, DWORD value);
 bool ValueExists(const char* path, const char* name);
 
+// Loads a DLL, calls an export taking no arguments (DllRegisterServer and the like), unloads it.
+// True when the export exists and returned S_OK.
+bool CallExport(const std::string& dll, const char* name);
+
 // Whole file as bytes; empty when missing.
 std::string ReadFileBytes(const char* path);
 

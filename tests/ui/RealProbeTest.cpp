@@ -28,16 +28,7 @@ std::string SystemDll() {
     return std::string(dir) + "\\TAZRO.DLL";
 }
 
-bool CallExport(const std::string& dll, const char* name) {
-    HMODULE module = ::LoadLibraryA(dll.c_str());
-    if (module == nullptr)
-        return false;
-    typedef HRESULT(STDAPICALLTYPE * Fn)();
-    Fn fn = reinterpret_cast<Fn>(reinterpret_cast<void*>(::GetProcAddress(module, name)));
-    HRESULT hr = fn != nullptr ? fn() : E_FAIL;
-    ::FreeLibrary(module);
-    return hr == S_OK;
-}
+using testsupport::CallExport;
 
 PROCESS_INFORMATION Start(const std::string& cmd) {
     std::vector<char> line(cmd.begin(), cmd.end());
