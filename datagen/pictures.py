@@ -23,7 +23,7 @@ BACKDROPS = {
 }
 
 
-def _draw(spec):
+def _draw(room):
     px = [[0] * W for _ in range(H)]  # palette index, floor everywhere
     # Walls: the band between the outer frame and the floor; the four trapezoids meet on the diagonals.
     for y in range(H):
@@ -45,9 +45,9 @@ def _draw(spec):
         y = round(i * INSET_Y / max(INSET_X, INSET_Y))
         for (cx, cy) in ((x, y), (W - 1 - x, y), (x, H - 1 - y), (W - 1 - x, H - 1 - y)):
             px[cy][cx] = 2
-    if spec is None:
+    if room is None:
         return px
-    dx, dy, head = spec
+    dx, dy, head = room
     # Floor grid, aligned so that lines cross at the head.
     x0, x1 = INSET_X + 1, W - INSET_X - 1
     y0, y1 = INSET_Y + 1, H - INSET_Y - 1
@@ -91,9 +91,9 @@ def _bmp8(px, palette):
 
 
 def write_backdrops(folder):
-    for rid, spec in BACKDROPS.items():
+    for rid, room in BACKDROPS.items():
         with open("%s/room%d.bmp" % (folder, rid), "wb") as f:
-            f.write(_bmp8(_draw(spec), PALETTE))
+            f.write(_bmp8(_draw(room), PALETTE))
 
 
 def write_icon(path):
