@@ -36,7 +36,6 @@ BOOL CALLBACK AddDriver(LPGUID guid, LPCSTR description, LPCSTR /*module*/, LPVO
 
 void CPelloraDlg::FillDriverList() {
     ResetDriverTable();
-    g_bDSAccel = g_bDS3DAccel = g_nTazroStatus = 0;
     m_bDriverSelectPending = 1;
     m_cboDriver.SetItemData(0, kNoDriverEntry);
     g_pfnEnumerateDrivers(AddDriver, this);

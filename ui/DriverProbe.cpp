@@ -21,11 +21,7 @@ const char kTooManyDrivers[] =
 
 void CPelloraDlg::StopRunForNewDriver() {
     m_bTesting = 0;
-    if (m_pSources != nullptr) {
-        m_pSources->Shutdown();
-        delete m_pSources;
-        m_pSources = nullptr;
-    }
+    ReleaseSources();
     KillTimer(2);
     m_btnBeginTesting.SetWindowText("Begin Testing");
     ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
@@ -128,9 +124,7 @@ void CPelloraDlg::ProbeDriver(int entry, const std::string& description) {
     }
 
     ReportCapabilities(description.c_str());
-    m_pSources->Shutdown();
-    delete m_pSources;
-    m_pSources = nullptr;
+    ReleaseSources();
 }
 
 void CPelloraDlg::ReportCapabilities(const char* description) {

@@ -1,6 +1,5 @@
 #include "ui/PelloraApp.h"
 #include "resources/resource.h"
-#include "sources/SourceSet.h"
 #include "ui/PelloraDlg.h"
 
 BEGIN_MESSAGE_MAP(CPelloraApp, CWinApp)
@@ -33,12 +32,9 @@ BOOL CPelloraApp::InitInstance() {
     m_pMainWnd = dlg;
     m_pMainDlg = dlg;
     INT_PTR result = dlg->DoModal();
-    // A source set still held after the modal run is shut down here as well once the source set exists.
-    if (result == IDCANCEL && dlg->m_pSources != nullptr) {
-        dlg->m_pSources->Shutdown();
-        delete dlg->m_pSources;
-        dlg->m_pSources = nullptr;
-    }
+    // A source set still held after the modal run (the run ended without the exit clean-up).
+    if (result == IDCANCEL)
+        dlg->ReleaseSources();
     m_pMainWnd = nullptr;
     delete dlg;
     m_pMainDlg = nullptr;

@@ -61,12 +61,7 @@ CPelloraDlg::CPelloraDlg(CWnd* pParent) : CDialog(IDD_PELLORA_DIALOG, pParent), 
 }
 
 CPelloraDlg::~CPelloraDlg() {
-    if (m_pSettings != nullptr) {
-        m_pSettings->WriteOverrides(m_overrides);
-        m_pSettings->RestoreSplash(m_nSplashState);
-        delete m_pSettings;
-        m_pSettings = nullptr;
-    }
+    WriteBackSettings();
     delete m_pVersionCheck;
     m_pVersionCheck = nullptr;
     delete m_pRoomWnd;  // only when the dialog ended without its exit clean-up

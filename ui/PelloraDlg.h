@@ -149,9 +149,13 @@ public:
     void RestartMidiFile();
     void ReportMidi(const char* message);
 
+    // Shuts the source set of a run or probe down and deletes it, when there is one.
+    void ReleaseSources();
+
     DECLARE_MESSAGE_MAP()
 
 private:
     void RunExitCleanUp();
+    void WriteBackSettings();
     void ApplyOverridesToControls();
 };

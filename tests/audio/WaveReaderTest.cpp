@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 #include "audio/WaveFile.h"
+#include "support/TestSupport.h"
 
 namespace {
 
@@ -167,17 +168,9 @@ BOOL CALLBACK AnswerChildBox(HWND hWnd, LPARAM lParam) {
 }
 
 DWORD RunFatalChild(const std::string& file, Watch* watch) {
-    char self[MAX_PATH];
-    ::GetModuleFileNameA(nullptr, self, sizeof(self));
-    std::string dir(self);
-    dir = dir.substr(0, dir.find_last_of("\\/") + 1);
-    std::string cmd = "\"" + dir + "loadfatal.exe\" \"" + file + "\"";
-    STARTUPINFOA si = {};
-    si.cb = sizeof(si);
-    PROCESS_INFORMATION pi = {};
-    std::vector<char> line(cmd.begin(), cmd.end());
-    line.push_back('\0');
-    if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+    std::string cmd = "\"" + testsupport::ModuleDir() + "loadfatal.exe\" \"" + file + "\"";
+    PROCESS_INFORMATION pi;
+    if (!testsupport::StartProcess(cmd, &pi))
         return 0x12345678;
     watch->pid = pi.dwProcessId;
     DWORD code = STILL_ACTIVE;

@@ -25,13 +25,6 @@ std::string RuntimeDir() {
     return "..\\TazroRuntime\\";
 }
 
-std::string TestDir() {
-    char self[MAX_PATH];
-    ::GetModuleFileNameA(nullptr, self, sizeof(self));
-    std::string dir(self);
-    return dir.substr(0, dir.find_last_of("\\/") + 1);
-}
-
 using testsupport::CallExport;
 
 void Configure(DWORD hw2D, DWORD hw3D, const char* speakers = "", const char* formats = "") {
@@ -205,12 +198,8 @@ TEST_F(TazroRuntimeTest, VersionBlockNamesTheMaker) {
 
 TEST_F(TazroRuntimeTest, ServerProgramHoldsItsEvent) {
     std::string cmd = "\"" + RuntimeDir() + "TazroSrv.exe\" 20";
-    std::vector<char> line(cmd.begin(), cmd.end());
-    line.push_back('\0');
-    STARTUPINFOA si = {};
-    si.cb = sizeof(si);
-    PROCESS_INFORMATION pi = {};
-    ASSERT_TRUE(::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
+    PROCESS_INFORMATION pi;
+    ASSERT_TRUE(testsupport::StartProcess(cmd, &pi));
     bool running = false;
     for (int i = 0; i < 100 && !running; ++i) {
         HANDLE e = ::OpenEventA(SYNCHRONIZE, FALSE, TAZRO_SERVER_EVENT);
@@ -227,14 +216,8 @@ TEST_F(TazroRuntimeTest, ServerProgramHoldsItsEvent) {
     ::CloseHandle(probe);
 
     std::string stop = "\"" + RuntimeDir() + "TazroSrv.exe\" /stop";
-    std::vector<char> stopLine(stop.begin(), stop.end());
-    stopLine.push_back('\0');
-    PROCESS_INFORMATION pi2 = {};
-    ASSERT_TRUE(::CreateProcessA(nullptr, stopLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi2));
-    ::WaitForSingleObject(pi2.hProcess, 10000);
+    ASSERT_TRUE(testsupport::RunProcess(stop, 10000, nullptr));
     EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(pi.hProcess, 10000));
-    ::CloseHandle(pi2.hProcess);
-    ::CloseHandle(pi2.hThread);
     ::CloseHandle(pi.hProcess);
     ::CloseHandle(pi.hThread);
     HANDLE after = ::OpenEventA(SYNCHRONIZE, FALSE, TAZRO_SERVER_EVENT);
@@ -281,18 +264,9 @@ TEST_F(TazroRuntimeTest, PlayedRecordingReachesTheSinkWithItsSignature) {
     const char* sink = std::getenv("PELLORA_CAPTURE");
     ASSERT_NE(nullptr, sink);
     const std::string capture = std::string("Z:") + sink;
-    std::string cmd = "\"" + TestDir() + "tazroplay.exe\" " + std::to_string(index) + " 1500";
-    std::vector<char> line(cmd.begin(), cmd.end());
-    line.push_back('\0');
-    STARTUPINFOA si = {};
-    si.cb = sizeof(si);
-    PROCESS_INFORMATION pi = {};
-    ASSERT_TRUE(::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
-    ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(pi.hProcess, 30000));
+    std::string cmd = "\"" + testsupport::ModuleDir() + "tazroplay.exe\" " + std::to_string(index) + " 1500";
     DWORD code = 0;
-    ::GetExitCodeProcess(pi.hProcess, &code);
-    ::CloseHandle(pi.hProcess);
-    ::CloseHandle(pi.hThread);
+    ASSERT_TRUE(testsupport::RunProcess(cmd, 30000, &code)) << "started and ended in time";
     EXPECT_EQ(11u, code) << "device from the runtime, recording played";
 
     std::string raw = testsupport::ReadFileBytes(capture.c_str());

@@ -177,6 +177,38 @@ bool ValueExists(const char* path, const char* name) {
     return r == ERROR_SUCCESS;
 }
 
+std::string ModuleDir() {
+    char self[MAX_PATH];
+    ::GetModuleFileNameA(nullptr, self, sizeof(self));
+    std::string dir(self);
+    return dir.substr(0, dir.find_last_of("\\/") + 1);
+}
+
+bool StartProcess(const std::string& commandLine, PROCESS_INFORMATION* pi) {
+    std::vector<char> line(commandLine.begin(), commandLine.end());
+    line.push_back('\0');
+    STARTUPINFOA si = {};
+    si.cb = sizeof(si);
+    *pi = PROCESS_INFORMATION();
+    return ::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, pi) != FALSE;
+}
+
+bool RunProcess(const std::string& commandLine, DWORD timeoutMs, DWORD* exitCode) {
+    PROCESS_INFORMATION pi;
+    if (!StartProcess(commandLine, &pi))
+        return false;
+    bool ended = ::WaitForSingleObject(pi.hProcess, timeoutMs) == WAIT_OBJECT_0;
+    if (!ended)
+        ::TerminateProcess(pi.hProcess, 99);
+    DWORD code = 0;
+    ::GetExitCodeProcess(pi.hProcess, &code);
+    ::CloseHandle(pi.hThread);
+    ::CloseHandle(pi.hProcess);
+    if (exitCode != nullptr)
+        *exitCode = code;
+    return ended;
+}
+
 bool CallExport(const std::string& dll, const char* name) {
     HMODULE module = ::LoadLibraryA(dll.c_str());
     if (module == nullptr)

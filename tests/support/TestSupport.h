@@ -66,6 +66,16 @@ bool ReadString(const char* path, const char* name, std::string* value);
 void WriteDword(const char* path, const char* name, DWORD value);
 bool ValueExists(const char* path, const char* name);
 
+// The folder of the running test program, ending in a backslash.
+std::string ModuleDir();
+
+// Starts a command line (the program quoted inside it as needed). Handles in *pi are the caller's to close.
+bool StartProcess(const std::string& commandLine, PROCESS_INFORMATION* pi);
+
+// Starts a command line and waits for it: true with its exit code when it ended within timeoutMs; a program
+// still running then is terminated and false returned.
+bool RunProcess(const std::string& commandLine, DWORD timeoutMs, DWORD* exitCode);
+
 // Loads a DLL, calls an export taking no arguments (DllRegisterServer and the like), unloads it.
 // True when the export exists and returned S_OK.
 bool CallExport(const std::string& dll, const char* name);

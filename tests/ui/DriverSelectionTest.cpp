@@ -31,12 +31,7 @@ HRESULT WINAPI EnumerateFakeDrivers(LPDSENUMCALLBACKA callback, LPVOID context) 
     return DS_OK;
 }
 
-std::string ModuleDir() {
-    char self[MAX_PATH];
-    ::GetModuleFileNameA(nullptr, self, sizeof(self));
-    std::string dir(self);
-    return dir.substr(0, dir.find_last_of("\\/") + 1);
-}
+using testsupport::ModuleDir;
 
 bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
@@ -401,17 +396,8 @@ TEST(DriverProbeFatalTest, DriverOpenedByNeitherRouteEndsTheProgramAfterItsClean
     const std::string out = std::string(tmp) + "probefatal-boxes.txt";
     ::DeleteFileA(out.c_str());
     std::string cmd = "\"" + ModuleDir() + "probefatal.exe\" \"" + out + "\"";
-    std::vector<char> line(cmd.begin(), cmd.end());
-    line.push_back('\0');
-    STARTUPINFOA si = {};
-    si.cb = sizeof(si);
-    PROCESS_INFORMATION pi = {};
-    ASSERT_TRUE(::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
-    ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(pi.hProcess, 30000));
     DWORD code = 0;
-    ::GetExitCodeProcess(pi.hProcess, &code);
-    ::CloseHandle(pi.hProcess);
-    ::CloseHandle(pi.hThread);
+    ASSERT_TRUE(testsupport::RunProcess(cmd, 30000, &code)) << "started and ended in time";
     EXPECT_EQ((DWORD)-1, code);
     const std::string boxes = testsupport::ReadFileBytes(out.c_str());
     EXPECT_TRUE(Contains(boxes, "audio: ")) << "the device layer's box first:\n" << boxes;

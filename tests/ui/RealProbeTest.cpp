@@ -10,12 +10,7 @@
 
 namespace {
 
-std::string ModuleDir() {
-    char self[MAX_PATH];
-    ::GetModuleFileNameA(nullptr, self, sizeof(self));
-    std::string dir(self);
-    return dir.substr(0, dir.find_last_of("\\/") + 1);
-}
+using testsupport::ModuleDir;
 
 // The runtime is staged beside the tests' folders.
 std::string RuntimeDir() {
@@ -31,12 +26,8 @@ std::string SystemDll() {
 using testsupport::CallExport;
 
 PROCESS_INFORMATION Start(const std::string& cmd) {
-    std::vector<char> line(cmd.begin(), cmd.end());
-    line.push_back('\0');
-    STARTUPINFOA si = {};
-    si.cb = sizeof(si);
-    PROCESS_INFORMATION pi = {};
-    if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+    PROCESS_INFORMATION pi;
+    if (!testsupport::StartProcess(cmd, &pi))
         pi.hProcess = nullptr;
     return pi;
 }
